@@ -1,0 +1,44 @@
+# Shared by the set-up scripts: what Quendal needs from Debian's packages, and how
+# each build tree is configured. Sourced, not run.
+
+QUENDAL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+# To build and run the clock.
+QUENDAL_BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-qpa-plugins)
+# To build and run the tests as well.
+QUENDAL_TEST_PACKAGES=(libgtest-dev libgmock-dev)
+# To build and run the benchmarks.
+QUENDAL_BENCH_PACKAGES=(libbenchmark-dev)
+
+say() { printf 'quendal: %s\n' "$*"; }
+
+# Installs whichever of the named packages are missing; does nothing when all are there.
+install_packages() {
+    local missing=() package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || { say "need root or sudo to install: ${missing[*]}"; return 1; }
+        sudo=(sudo)
+    fi
+    say "installing from Debian's packages: ${missing[*]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# configure_and_build DIR [cmake options...]: configures DIR once, then builds it.
+configure_and_build() {
+    local dir=$1
+    shift
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S "$QUENDAL_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+    fi
+    cmake --build "$dir"
+}
