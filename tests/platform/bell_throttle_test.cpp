@@ -1,0 +1,34 @@
+#include "platform/bell_throttle.h"
+
+#include <gtest/gtest.h>
+
+namespace quendal {
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST(BellThrottle, OneBellAtATimeAndNoQueue) {
+    BellThrottle throttle(100ms);
+    const BellThrottle::TimePoint t0{};
+    const struct {
+        std::chrono::milliseconds at;
+        bool rings;
+    } requests[] = {{0ms, true},    {1ms, false},   {50ms, false},  {99ms, false},
+                    {100ms, true},  {101ms, false}, {150ms, false}, {250ms, true},
+                    {349ms, false}, {1000ms, true}};
+    for (const auto& r : requests) {
+        EXPECT_EQ(throttle.admit(t0 + r.at), r.rings) << r.at.count() << " ms";
+    }
+}
+
+TEST(BellThrottle, AThousandRequestsASecondRingTenBells) {
+    BellThrottle throttle(100ms);
+    int bells = 0;
+    for (int ms = 0; ms < 1000; ++ms) {
+        bells += throttle.admit(BellThrottle::TimePoint{} + std::chrono::milliseconds(ms));
+    }
+    EXPECT_EQ(bells, 10);
+}
+
+}  // namespace
+}  // namespace quendal

@@ -1,0 +1,241 @@
+#include <QApplication>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/qt/qt_form_host.h"
+#include "window/window_design.h"
+
+namespace quendal::qt {
+namespace {
+
+class QtBindingTest : public ::testing::Test {
+protected:
+    const FormDesign& design = windowDesign();
+    QtFormHost host{design};
+
+    const ControlDesign& control(std::string_view name) {
+        return *std::find_if(design.controls.begin(), design.controls.end(),
+                             [&](const ControlDesign& c) { return c.name == name; });
+    }
+};
+
+TEST_F(QtBindingTest, ControlsStandWhereTheDesignPutsThem) {
+    EXPECT_EQ(host.form().widget().size(), QSize(481, 33));
+    EXPECT_EQ(host.form().widget().minimumSize(), QSize(481, 33)) << "fixed size";
+    EXPECT_EQ(host.form().widget().maximumSize(), QSize(481, 33)) << "fixed size";
+    const std::map<std::string, QRect> pixels = {
+        {"Go", {0, 0, 41, 33}},       {"Reset", {40, 0, 41, 33}},   {"Blue", {88, 0, 49, 33}},
+        {"Red", {136, 0, 49, 33}},    {"Yellow", {184, 0, 49, 33}}, {"Green", {232, 0, 65, 33}},
+        {"Alarm", {304, 0, 41, 33}},  {"Clock", {360, 0, 41, 33}},  {"StopWatch", {400, 0, 41, 33}},
+        {"Calendar", {440, 0, 41, 33}},
+    };
+    for (const auto& [name, rect] : pixels) {
+        EXPECT_EQ(host.widgetOf(name)->geometry(), rect) << name;
+    }
+}
+
+TEST_F(QtBindingTest, TabOrderFollowsTheTabIndexesAndFocusStartsOnTheBell) {
+    std::vector<std::string> expected;  // buttons by tab index; labels take no focus
+    std::vector<const ControlDesign*> byIndex;
+    for (const ControlDesign& c : design.controls) {
+        byIndex.push_back(&c);
+    }
+    std::sort(byIndex.begin(), byIndex.end(),
+              [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
+    for (const ControlDesign* c : byIndex) {
+        if (c->kind != ControlKind::Label) {
+            expected.emplace_back(c->name);
+        }
+    }
+    ASSERT_EQ(expected.front(), "Alarm");
+
+    std::vector<std::string> chain;
+    QWidget* w = host.widgetOf(expected.front());
+    do {
+        if (w->focusPolicy() != Qt::NoFocus && w->parentWidget() == &host.form().widget()) {
+            chain.push_back(w->objectName().toStdString());
+        }
+        w = w->nextInFocusChain();
+    } while (w != host.widgetOf(expected.front()));
+    EXPECT_EQ(chain, expected);
+    for (const char* label : {"Blue", "Red", "Yellow", "Green"}) {
+        EXPECT_EQ(host.widgetOf(label)->focusPolicy(), Qt::NoFocus) << label;
+    }
+
+    host.form().loadAndShow();
+    EXPECT_EQ(host.form().widget().focusWidget(), host.widgetOf("Alarm"));
+}
+
+TEST_F(QtBindingTest, LabelsUseTheDesignedFaceAndColours) {
+    const std::map<std::string, QColor> colours = {{"Blue", QColor(0, 0, 255)},
+                                                   {"Red", QColor(255, 0, 0)},
+                                                   {"Yellow", QColor(255, 255, 0)},
+                                                   {"Green", QColor(0, 255, 0)}};
+    const bool designedFace = QFontDatabase::hasFamily("Arial Black");
+    for (const auto& [name, colour] : colours) {
+        auto* label = qobject_cast<QLabel*>(host.widgetOf(name));
+        ASSERT_NE(label, nullptr) << name;
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), colour) << name;
+        EXPECT_EQ(label->alignment(), Qt::AlignCenter) << name;
+        EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 20.25) << name;
+        EXPECT_FALSE(label->font().italic() || label->font().underline() ||
+                     label->font().strikeOut())
+            << name;
+        EXPECT_EQ(label->font().family(), designedFace ? "Arial Black" : "Lato") << name;
+        EXPECT_EQ(label->font().weight(), designedFace ? QFont::Normal : QFont::Black) << name;
+        EXPECT_EQ(label->text().toStdString(), std::string(control(name).caption)) << name;
+    }
+    EXPECT_TRUE(designedFace || QFontInfo(host.widgetOf("Blue")->font()).family() == "Lato")
+        << "the stand-in face is installed";
+}
+
+TEST_F(QtBindingTest, ButtonsStartInTheirDesignedState) {
+    EXPECT_EQ(host.checkBox("Go").value(), 1);
+    EXPECT_FALSE(host.checkBox("Go").enabled());
+    EXPECT_FALSE(host.commandButton("Reset").enabled());
+    EXPECT_EQ(host.commandButton("Reset").tag(), "");
+    EXPECT_EQ(host.checkBox("Alarm").value(), 0);
+    EXPECT_TRUE(host.checkBox("Alarm").enabled());
+    EXPECT_TRUE(host.optionButton("Clock").selected());
+    EXPECT_FALSE(host.optionButton("StopWatch").selected());
+    EXPECT_FALSE(host.optionButton("Calendar").selected());
+    EXPECT_TRUE(host.timer("Prog").enabled());
+    EXPECT_EQ(host.form().windowState(), WindowState::Minimized);
+    EXPECT_THROW(host.label("Go"), std::out_of_range);
+    EXPECT_THROW(host.timer("Other"), std::out_of_range);
+}
+
+TEST_F(QtBindingTest, AClickOnEachControlRunsItsHandlerOnce) {
+    std::map<std::string, int> clicks;
+    host.checkBox("Go").onClick([&] { ++clicks["Go"]; });
+    host.checkBox("Alarm").onClick([&] { ++clicks["Alarm"]; });
+    host.commandButton("Reset").onClick([&] { ++clicks["Reset"]; });
+    for (const char* name : {"Clock", "StopWatch", "Calendar"}) {
+        host.optionButton(name).onClick([&clicks, name] { ++clicks[name]; });
+    }
+    host.checkBox("Go").setEnabled(true);
+    host.commandButton("Reset").setEnabled(true);
+    host.form().widget().show();
+
+    for (const char* name : {"Go", "Reset", "Alarm", "StopWatch", "Calendar", "Clock"}) {
+        QTest::mouseClick(host.widgetOf(name), Qt::LeftButton);
+        EXPECT_EQ(clicks[name], 1) << name;
+    }
+    EXPECT_EQ(host.checkBox("Go").value(), 0) << "the click toggled it";
+    EXPECT_EQ(host.checkBox("Alarm").value(), 1);
+    EXPECT_TRUE(host.optionButton("Clock").selected());
+    EXPECT_FALSE(host.optionButton("Calendar").selected()) << "one selected at a time";
+
+    host.checkBox("Go").setEnabled(false);
+    QTest::mouseClick(host.widgetOf("Go"), Qt::LeftButton);
+    EXPECT_EQ(clicks["Go"], 1) << "a disabled button hears nothing";
+}
+
+TEST_F(QtBindingTest, CheckBoxClickFollowsEveryActualChangeOfItsValue) {
+    int clicks = 0;
+    CheckBox& alarm = host.checkBox("Alarm");
+    alarm.onClick([&] { ++clicks; });
+    const struct {
+        int set;
+        int clicksAfter;
+    } steps[] = {{0, 0}, {1, 1}, {1, 1}, {0, 2}, {0, 2}, {1, 3}};
+    for (const auto& step : steps) {
+        alarm.setValue(step.set);
+        EXPECT_EQ(alarm.value(), step.set);
+        EXPECT_EQ(clicks, step.clicksAfter) << "after setting " << step.set;
+    }
+
+    host.form().widget().show();
+    host.widgetOf("Alarm")->setFocus();
+    QTest::keyClick(host.widgetOf("Alarm"), Qt::Key_Space);
+    EXPECT_EQ(clicks, 4) << "space on the focused bell toggles it";
+    EXPECT_EQ(alarm.value(), 0);
+}
+
+TEST_F(QtBindingTest, SettingTheWindowStateRaisesResizeBeforeReturning) {
+    QtForm& form = host.form();
+    std::vector<WindowState> seen;
+    form.onResize([&] { seen.push_back(form.windowState()); });
+    form.widget().show();
+    seen.clear();
+
+    form.setWindowState(WindowState::Normal);
+    EXPECT_EQ(seen, std::vector<WindowState>{WindowState::Normal});
+    form.setWindowState(WindowState::Minimized);
+    form.setWindowState(WindowState::Maximized);
+    EXPECT_EQ(seen, (std::vector<WindowState>{WindowState::Normal, WindowState::Minimized,
+                                               WindowState::Maximized}));
+    QApplication::processEvents();
+    EXPECT_EQ(seen.size(), 3U) << "no second Resize when the window confirms the change";
+
+    // The user's (or the window manager's) change raises exactly one Resize.
+    form.widget().showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(form.windowState(), WindowState::Normal);
+    EXPECT_EQ(seen.size(), 4U);
+    EXPECT_EQ(seen.back(), WindowState::Normal);
+}
+
+TEST_F(QtBindingTest, LoadRunsOnceBeforeTheFirstShowingWhichRaisesResize) {
+    QtForm& form = host.form();
+    std::vector<std::string> events;
+    form.onLoad([&] { events.push_back(form.widget().isVisible() ? "load shown" : "load"); });
+    form.onResize([&] { events.push_back("resize"); });
+    form.loadAndShow();
+    EXPECT_EQ(events, (std::vector<std::string>{"load", "resize"}));
+    EXPECT_TRUE(form.widget().windowState() & Qt::WindowMinimized);
+}
+
+TEST_F(QtBindingTest, ClosingRaisesUnloadOnce) {
+    int unloads = 0;
+    host.form().onUnload([&] { ++unloads; });
+    host.form().widget().show();
+    host.form().widget().close();
+    EXPECT_EQ(unloads, 1);
+}
+
+TEST_F(QtBindingTest, ACaptionThatHasNotChangedDoesNotTouchTheWindow) {
+    struct TitleCounter : QObject {
+        int changes = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            changes += event->type() == QEvent::WindowTitleChange;
+            return false;
+        }
+    } counter;
+    host.form().widget().installEventFilter(&counter);
+    for (const char* caption : {"14 28 93 518", "14 28 93 518", "Quendal", "Quendal", " 57"}) {
+        host.form().setCaption(caption);
+    }
+    EXPECT_EQ(counter.changes, 3);
+    EXPECT_EQ(host.form().widget().windowTitle(), " 57") << "exactly the text, nothing added";
+}
+
+TEST_F(QtBindingTest, TimerFiresOnTheWindowThreadWhileEnabled) {
+    int firings = 0;
+    Timer& prog = host.timer("Prog");
+    prog.onTimer([&] { ++firings; });
+    QTest::qWait(50);
+    EXPECT_GT(firings, 0);
+    prog.setEnabled(false);
+    const int stopped = firings;
+    QTest::qWait(20);
+    EXPECT_EQ(firings, stopped);
+}
+
+}  // namespace
+}  // namespace quendal::qt
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

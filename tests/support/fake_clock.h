@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/wall_clock.h"
+#include "support/instants.h"
+
+namespace quendal::testing {
+
+// A wall clock that stands wherever the test puts it.
+class FakeClock final : public WallClock {
+public:
+    LocalTime now() const override {
+        ++reads_;
+        return now_;
+    }
+
+    void set(const LocalTime& now) { now_ = now; }
+    void set(int year, int month, int day, float seconds) { now_ = at(year, month, day, seconds); }
+    void set(int year, int month, int day, int hour, int minute, float second) {
+        now_ = at(year, month, day, hour, minute, second);
+    }
+    int reads() const { return reads_; }
+
+private:
+    LocalTime now_ = at(2026, 12, 8, 3, 25, 46);
+    mutable int reads_ = 0;
+};
+
+}  // namespace quendal::testing

@@ -1,0 +1,329 @@
+#include "window/window.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/fake_clock.h"
+#include "support/fake_form.h"
+#include "window/window_design.h"
+
+namespace quendal {
+namespace {
+
+using testing::FakeBeeper;
+using testing::FakeClock;
+using testing::FakeFormHost;
+
+// 2026-12-08 is a Tuesday, 2026-12-12 a Saturday, 2026-12-13 a Sunday.
+class WindowTest : public ::testing::Test {
+protected:
+    void start() { ASSERT_EQ(host.run(), 0); }
+    std::string labels() {
+        return host.label("Blue").caption() + "|" + host.label("Red").caption() + "|" +
+               host.label("Yellow").caption() + "|" + host.label("Green").caption();
+    }
+    void tick() { host.timer("Prog").fires(); }
+    const std::string& caption() { return host.form().caption(); }
+    void restore() { host.form().userSetsState(WindowState::Normal); }
+    void minimise() { host.form().userSetsState(WindowState::Minimized); }
+
+    FakeClock clock;
+    FakeBeeper beeper;
+    FakeFormHost host{windowDesign()};
+    Window window{host, clock, beeper};
+};
+
+TEST_F(WindowTest, StartsAsATaskbarEntryThatShowsTheReading) {
+    clock.set(2026, 12, 8, 3, 25, 46);
+    start();
+    EXPECT_EQ(host.form().windowState(), WindowState::Minimized);
+    EXPECT_EQ(caption(), "Quendal") << "the first showing puts the name in the caption";
+    tick();
+    EXPECT_EQ(caption(), "14 28 93 518");
+    EXPECT_EQ(labels(), "00|00|00|000");
+    EXPECT_EQ(host.checkBox("Go").value(), 1);
+    EXPECT_FALSE(host.checkBox("Go").enabled());
+    EXPECT_FALSE(host.commandButton("Reset").enabled());
+    EXPECT_EQ(host.commandButton("Reset").tag(), "");
+    EXPECT_TRUE(host.optionButton("Clock").selected());
+    EXPECT_EQ(host.checkBox("Alarm").value(), 0);
+    EXPECT_TRUE(host.timer("Prog").enabled());
+    EXPECT_EQ(beeper.beeps(), 0);
+}
+
+TEST_F(WindowTest, LoadRefreshesTheCaptionBeforeTheFirstShowing) {
+    clock.set(2026, 12, 8, 3, 25, 46);
+    host.form().onResize([] {});  // look at the caption as Load leaves it
+    host.form().start();
+    EXPECT_EQ(caption(), "14 28 93 518");
+}
+
+TEST_F(WindowTest, DisplayFollowsTheWindowState) {
+    clock.set(2026, 12, 8, 3, 25, 46);
+    start();
+    restore();
+    EXPECT_EQ(caption(), "Quendal");
+    EXPECT_EQ(labels(), "00|00|00|000") << "the labels wait for the next refresh";
+    tick();
+    EXPECT_EQ(labels(), "14|28|93|518");
+    EXPECT_EQ(caption(), "Quendal");
+
+    clock.set(2026, 12, 8, 500.0F);
+    minimise();
+    EXPECT_EQ(caption(), "Quendal");
+    tick();
+    EXPECT_EQ(caption(), " 57 87 037");
+    EXPECT_EQ(labels(), "14|28|93|518") << "the labels keep what they showed last";
+
+    host.form().userSetsState(WindowState::Maximized);
+    EXPECT_EQ(caption(), "Quendal");
+    tick();
+    EXPECT_EQ(caption(), " 57 87 037");
+}
+
+TEST_F(WindowTest, EachRefreshReadsTheClockOnce) {
+    start();
+    const int before = clock.reads();
+    tick();
+    EXPECT_EQ(clock.reads() - before, 1);
+}
+
+TEST_F(WindowTest, HoldKeepsTheDisplayWhileTheStopwatchRunsOn) {
+    clock.set(2026, 12, 8, 10, 0, 0);
+    start();
+    host.optionButton("StopWatch").userClicks();
+    EXPECT_TRUE(host.checkBox("Go").enabled());
+    EXPECT_TRUE(host.commandButton("Reset").enabled());
+    clock.set(2026, 12, 8, 10, 5, 0);
+    tick();
+    EXPECT_EQ(caption(), " 34 72 222");
+
+    host.checkBox("Go").userClicks();
+    EXPECT_FALSE(host.timer("Prog").enabled());
+    clock.set(2026, 12, 8, 10, 10, 0);
+    tick();
+    EXPECT_EQ(caption(), " 34 72 222") << "held";
+
+    host.checkBox("Go").userClicks();
+    EXPECT_TRUE(host.timer("Prog").enabled());
+    tick();
+    EXPECT_EQ(caption(), " 69 44 444") << "runs on from the same start";
+}
+
+TEST_F(WindowTest, RestartWhileRunningStartsFromAboutZero) {
+    clock.set(2026, 12, 8, 10, 0, 0);
+    start();
+    host.optionButton("StopWatch").userClicks();
+    clock.set(2026, 12, 8, 36599.5F);  // 10:09:59.5 rounds to the even 36600
+    host.commandButton("Reset").userClicks();
+    EXPECT_EQ(caption(), "5 78 70 E-4") << "the rounded start lies half a second ahead";
+    clock.set(2026, 12, 8, 36630.0F);
+    tick();
+    EXPECT_EQ(caption(), "3 47 22 E-2");
+}
+
+TEST_F(WindowTest, RestartWhileHeldWaitsForTheDisplayToRunAgain) {
+    clock.set(2026, 12, 8, 10, 0, 0);
+    start();
+    host.optionButton("StopWatch").userClicks();
+    host.checkBox("Go").userClicks();  // hold
+    clock.set(2026, 12, 8, 10, 5, 0);
+    host.commandButton("Reset").userClicks();
+    EXPECT_EQ(host.commandButton("Reset").tag(), "!");
+    EXPECT_EQ(caption(), " 34 72 222") << "one refresh from the old start";
+    host.commandButton("Reset").userClicks();
+    EXPECT_EQ(host.commandButton("Reset").tag(), "!") << "a second click changes nothing";
+    EXPECT_FALSE(host.timer("Prog").enabled());
+
+    clock.set(2026, 12, 8, 10, 10, 0);
+    host.checkBox("Go").userClicks();  // run: the restart happens now
+    EXPECT_EQ(host.commandButton("Reset").tag(), "");
+    clock.set(2026, 12, 8, 10, 10, 30);
+    tick();
+    EXPECT_EQ(caption(), "3 47 22 E-2");
+}
+
+TEST_F(WindowTest, PendingRestartSurvivesAModeSwitchAndHoldReturnsWithTheStopwatch) {
+    clock.set(2026, 3, 10, 10, 0, 0);  // early in the year: the calendar stays below the alarm
+    start();
+    host.optionButton("StopWatch").userClicks();
+    host.checkBox("Go").userClicks();
+    host.commandButton("Reset").userClicks();
+    ASSERT_EQ(host.commandButton("Reset").tag(), "!");
+
+    for (const char* mode : {"Clock", "Calendar"}) {
+        host.optionButton(mode).userClicks();
+        EXPECT_EQ(host.commandButton("Reset").tag(), "!") << mode;
+        EXPECT_TRUE(host.timer("Prog").enabled()) << mode << " runs despite the hold";
+        EXPECT_FALSE(host.checkBox("Go").enabled()) << mode;
+        EXPECT_FALSE(host.commandButton("Reset").enabled()) << mode;
+    }
+    clock.set(2026, 3, 10, 10, 3, 0);
+    host.optionButton("Clock").userClicks();
+    EXPECT_EQ(caption(), "41 87 5 ") << "the clock runs";
+
+    host.optionButton("StopWatch").userClicks();
+    EXPECT_FALSE(host.timer("Prog").enabled()) << "the hold is back";
+    EXPECT_EQ(caption(), "41 87 5 ") << "choosing the stopwatch does not refresh";
+    host.checkBox("Go").userClicks();
+    EXPECT_EQ(host.commandButton("Reset").tag(), "");
+    tick();
+    EXPECT_EQ(caption(), "0   ") << "restarted when the display ran again";
+}
+
+TEST_F(WindowTest, StopwatchCountsAcrossMidnight) {
+    clock.set(2026, 12, 8, 23, 0, 0);
+    start();  // late: the alarm has brought the window up, and the labels show the digits
+    host.optionButton("StopWatch").userClicks();
+    host.commandButton("Reset").userClicks();
+    clock.set(2026, 12, 9, 1, 0, 0);
+    tick();
+    EXPECT_EQ(labels(), "8|33|33|333");
+}
+
+struct AlarmCase {
+    const char* name;
+    int day;  // of December 2026
+    int hour, minute, second;
+    bool rings;
+};
+
+TEST_F(WindowTest, AlarmComesAtThreeOnWeekdaysAndAtTwoAtWeekends) {
+    const AlarmCase cases[] = {
+        {"Tuesday 14:59:59", 8, 14, 59, 59, false}, {"Tuesday 15:00:00", 8, 15, 0, 0, true},
+        {"Tuesday 14:00:00", 8, 14, 0, 0, false},   {"Saturday 13:59:59", 12, 13, 59, 59, false},
+        {"Saturday 14:00:00", 12, 14, 0, 0, true},  {"Sunday 14:00:00", 13, 14, 0, 0, true},
+        {"Friday 14:30:00", 11, 14, 30, 0, false},
+    };
+    for (const AlarmCase& c : cases) {
+        FakeClock caseClock;
+        FakeBeeper caseBeeper;
+        FakeFormHost caseHost{windowDesign()};
+        Window caseWindow{caseHost, caseClock, caseBeeper};
+        caseClock.set(2026, 12, c.day, 10, 0, 0);
+        caseHost.run();
+        caseClock.set(2026, 12, c.day, c.hour, c.minute, static_cast<float>(c.second));
+        caseHost.timer("Prog").fires();
+        EXPECT_EQ(caseHost.checkBox("Alarm").value(), c.rings ? 1 : 0) << c.name;
+        EXPECT_EQ(caseHost.form().windowState(),
+                  c.rings ? WindowState::Normal : WindowState::Minimized)
+            << c.name;
+        EXPECT_EQ(caseBeeper.beeps(), c.rings ? 1 : 0) << c.name;
+    }
+}
+
+TEST_F(WindowTest, RingingAlarmBeepsEveryRefreshUntilSilencedAndNeverReturns) {
+    clock.set(2026, 12, 8, 14, 59, 0);
+    start();
+    clock.set(2026, 12, 8, 15, 0, 0);
+    tick();
+    EXPECT_EQ(host.form().windowState(), WindowState::Normal);
+    EXPECT_EQ(caption(), "Quendal");
+    EXPECT_EQ(labels(), "00|00|00|000") << "the labels take over from the next refresh";
+    tick();
+    EXPECT_EQ(labels(), "62|5||");
+    tick();
+    EXPECT_EQ(beeper.beeps(), 3);
+
+    host.checkBox("Alarm").userClicks();  // silence
+    EXPECT_EQ(host.checkBox("Alarm").value(), 0);
+    minimise();
+    for (int minute = 1; minute < 5; ++minute) {
+        clock.set(2026, 12, 8, 15, minute, 0);
+        tick();
+    }
+    EXPECT_EQ(beeper.beeps(), 3);
+    EXPECT_EQ(host.form().windowState(), WindowState::Minimized) << "raised once per run";
+}
+
+TEST_F(WindowTest, ClickBeforeTheAlarmDisarmsItAndRingsTheBellInstead) {
+    clock.set(2026, 12, 8, 12, 0, 0);
+    start();
+    host.checkBox("Alarm").userClicks();
+    tick();
+    EXPECT_EQ(beeper.beeps(), 1) << "a checked bell beeps at every refresh";
+    host.checkBox("Alarm").userClicks();
+    clock.set(2026, 12, 8, 15, 0, 1);
+    tick();
+    EXPECT_EQ(host.form().windowState(), WindowState::Minimized) << "disarmed";
+    EXPECT_EQ(beeper.beeps(), 1);
+}
+
+TEST_F(WindowTest, AlarmAlreadyDueAtStartBringsTheWindowUpDuringLoad) {
+    clock.set(2026, 12, 8, 16, 0, 0);
+    start();
+    EXPECT_EQ(host.form().windowState(), WindowState::Normal);
+    EXPECT_EQ(host.checkBox("Alarm").value(), 1);
+    EXPECT_EQ(caption(), "Quendal");
+    EXPECT_EQ(labels(), "66|66|66|666");
+    EXPECT_EQ(beeper.beeps(), 2) << "both refreshes of Load beep";
+}
+
+TEST_F(WindowTest, AlarmWatchesWhateverTheModeShows) {
+    const struct {
+        const char* name;
+        int month, day;  // started that day at 10:00
+        const char* mode;
+        bool rings;
+    } cases[] = {
+        {"calendar 31 July, started on a Friday", 7, 31, "Calendar", false},
+        {"calendar 16 August, started on a Sunday", 8, 16, "Calendar", true},
+        {"calendar 15 August, started on a Saturday", 8, 15, "Calendar", true},
+        {"calendar 1 August, started on a Saturday", 8, 1, "Calendar", true},
+        {"calendar 30 July, started on a Thursday", 7, 30, "Calendar", false},
+        {"calendar 14 August, started on a Friday", 8, 14, "Calendar", false},
+        {"calendar 17 August, started on a Monday", 8, 17, "Calendar", true},
+        {"clock at ten in the morning", 8, 17, "Clock", false},
+    };
+    for (const auto& c : cases) {
+        FakeClock caseClock;
+        FakeBeeper caseBeeper;
+        FakeFormHost caseHost{windowDesign()};
+        Window caseWindow{caseHost, caseClock, caseBeeper};
+        caseClock.set(2026, c.month, c.day, 10, 0, 0);
+        caseHost.run();
+        caseHost.optionButton(c.mode).userClicks();
+        EXPECT_EQ(caseHost.checkBox("Alarm").value(), c.rings ? 1 : 0) << c.name;
+    }
+}
+
+TEST_F(WindowTest, StopwatchRingsAfterFifteenHoursOnAWeekday) {
+    clock.set(2026, 12, 8, 0, 30, 0);
+    start();
+    host.optionButton("StopWatch").userClicks();
+    clock.set(2026, 12, 8, 15, 29, 59);
+    tick();
+    EXPECT_EQ(host.checkBox("Alarm").value(), 0);
+    clock.set(2026, 12, 8, 15, 30, 0);
+    tick();
+    EXPECT_EQ(host.checkBox("Alarm").value(), 1);
+}
+
+TEST_F(WindowTest, HeldStopwatchNeitherTestsNorBeeps) {
+    clock.set(2026, 12, 8, 10, 0, 0);
+    start();
+    host.checkBox("Alarm").userClicks();  // checked: would beep at any refresh
+    host.optionButton("StopWatch").userClicks();
+    host.checkBox("Go").userClicks();
+    const int beeps = beeper.beeps();
+    tick();
+    tick();
+    EXPECT_EQ(beeper.beeps(), beeps);
+}
+
+TEST_F(WindowTest, ClosingMinimisesShowsTheNameAndEnds) {
+    clock.set(2026, 12, 8, 10, 0, 0);
+    start();
+    restore();
+    tick();
+    const int resizes = host.form().resizes();
+    host.form().userCloses();
+    EXPECT_EQ(host.form().windowState(), WindowState::Minimized);
+    EXPECT_EQ(host.form().resizes(), resizes + 1);
+    EXPECT_EQ(caption(), "Quendal");
+    EXPECT_FALSE(host.form().shown());
+}
+
+}  // namespace
+}  // namespace quendal
