@@ -3,10 +3,16 @@
 
 QUENDAL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# To build and run the clock.
-QUENDAL_BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-qpa-plugins)
-# To build and run the tests as well.
-QUENDAL_TEST_PACKAGES=(libgtest-dev libgmock-dev)
+# To build and run the clock. Lato's Black face stands in for the digits' designed face
+# where that is not installed.
+QUENDAL_BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-qpa-plugins
+                        libx11-dev fonts-lato)
+# A virtual X desktop, for running the clock where there is no screen.
+QUENDAL_DESKTOP_PACKAGES=(xvfb openbox x11-utils xdotool)
+# To build and run the tests as well: the end-to-end tests drive the real program on a
+# virtual desktop at any wall-clock time and read its pixels.
+QUENDAL_TEST_PACKAGES=(libgtest-dev libgmock-dev "${QUENDAL_DESKTOP_PACKAGES[@]}" wmctrl
+                       faketime imagemagick)
 # To build and run the benchmarks.
 QUENDAL_BENCH_PACKAGES=(libbenchmark-dev)
 

@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# The real program on a virtual X desktop, driven and read as a user would: the taskbar
+# title, the window's map state, its pixels, the bells, and its exit status.
+# Usage: window_e2e.sh QUENDAL BELL_COUNTER
+set -euo pipefail
+QUENDAL=$1
+BELL_COUNTER=$2
+source "$(dirname "$0")/../../scripts/lib/desktop.sh"
+
+FAKETIME_LIB=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -n 1)
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    stop_virtual_desktop
+    rm -rf "$work"
+}
+trap cleanup EXIT
+start_virtual_desktop
+
+# start_clock FAKETIME: starts the program at that wall-clock time; sets pid and win.
+start_clock() {
+    env LD_PRELOAD="$FAKETIME_LIB" FAKETIME="$1" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+        "$QUENDAL" 2>"$work/stderr" &
+    pid=$!
+    pids+=("$pid")
+    win=$(window_of "$pid") || { fail "no window at $1"; return 1; }
+}
+
+# wait_for DESCRIPTION COMMAND...: polls for up to 5 s.
+wait_for() {
+    local what=$1 tries
+    shift
+    for tries in $(seq 100); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    fail "$what"
+    return 1
+}
+
+title_is() { [ "$(window_title "$win")" = "$1" ]; }
+state_is() { [ "$(window_map_state "$win")" = "$1" ]; }
+
+# close_clock: closes the window as the user does and checks the exit status.
+close_clock() {
+    wmctrl -i -c "$win"
+    local status=0
+    wait "$pid" || status=$?
+    [ "$status" -eq 0 ] && pass "closing ends the program with status 0" ||
+        fail "exit status $status after closing"
+    [ -s "$work/stderr" ] && fail "error output: $(cat "$work/stderr")"
+    return 0
+}
+
+# 1. Minimised in clock mode, the taskbar shows the caption line.
+while IFS='|' read -r time expected; do
+    start_clock "$time" || continue
+    state_is Iconic || fail "not minimised at start ($time)"
+    wait_for "title '$expected' at $time (got '$(window_title "$win")')" title_is "$expected" &&
+        pass "taskbar shows '$expected' at $time"
+    close_clock
+done <<'TIMES'
+2026-12-08 03:25:46|14 28 93 518
+2026-12-08 00:08:20| 57 87 037
+2026-12-08 00:00:30|3 47 22 E-2
+2026-12-08 10:48:00|45   
+TIMES
+
+# 2. The user restores and minimises it: the digits move to the strip and back.
+start_clock "2026-12-08 03:25:46"
+wait_for "caption line before restoring" title_is "14 28 93 518"
+xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
+wait_for "restored by the user" state_is Normal && pass "restored by the user"
+wait_for "caption 'Quendal' while restored" title_is Quendal
+sleep 0.5
+import -window "$win" "$work/restored.png"
+blue=$(convert "$work/restored.png" -crop 49x33+88+0 +repage txt:- | grep -ci '#0000FF' || true)
+[ "$blue" -gt 10 ] && pass "restored strip shows blue digits" || fail "no blue digits once restored"
+xdotool windowminimize --sync "$win"
+wait_for "caption line again once minimised" title_is "14 28 93 518" &&
+    pass "minimised again, the taskbar shows the reading"
+close_clock
+
+# 3. At 15:00:00 on a weekday the window comes up and rings until the bell is clicked.
+"$BELL_COUNTER" >"$work/bells" &
+pids+=("$!")
+wait_for "bell counter ready" grep -q ready "$work/bells"
+bells() { grep -c bell "$work/bells" || true; }
+
+start_clock "@2026-12-08 14:59:58"
+state_is Iconic || fail "minimised before the alarm"
+[ "$(bells)" -eq 0 ] || fail "bells before the alarm"
+for tries in $(seq 80); do state_is Normal && break; sleep 0.05; done
+if state_is Normal; then
+    pass "the alarm brought the window up"
+    title_is Quendal && pass "caption 'Quendal' once restored" ||
+        fail "caption '$(window_title "$win")' once restored"
+    sleep 1
+    ringing=$(bells)
+    [ "$ringing" -ge 3 ] && pass "$ringing bells in the first second" || fail "only $ringing bells"
+    [ "$ringing" -le 15 ] || fail "$ringing bells in a second: more than one at a time"
+
+    xdotool mousemove --window "$win" 324 16 click 1
+    sleep 0.3
+    silenced=$(bells)
+    sleep 1
+    [ "$(bells)" -eq "$silenced" ] && pass "a click on the bell silences it" ||
+        fail "bells go on after the click ($silenced, then $(bells))"
+    state_is Normal || fail "the window did not stay up"
+else
+    fail "the window did not come up at 15:00 (state $(window_map_state "$win"))"
+fi
+close_clock
+
+# 4. Without a display: one line that names it, and a non-zero status, at once.
+for setting in "-u DISPLAY -u WAYLAND_DISPLAY" "DISPLAY=:987654"; do
+    status=0
+    # shellcheck disable=SC2086
+    timeout 5 env -u WAYLAND_DISPLAY $setting "$QUENDAL" 2>"$work/stderr" || status=$?
+    lines=$(wc -l <"$work/stderr")
+    if [ "$status" -ne 0 ] && [ "$status" -ne 124 ] && [ "$lines" -eq 1 ] &&
+        grep -qi display "$work/stderr"; then
+        pass "no display ($setting): $(cat "$work/stderr")"
+    else
+        fail "no display ($setting): status $status, stderr: $(cat "$work/stderr")"
+    fi
+done
+
+echo "$failures failures"
+[ "$failures" -eq 0 ]
