@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QTest>
@@ -235,6 +237,13 @@ TEST_F(QtBindingTest, TimerFiresOnTheWindowThreadWhileEnabled) {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A private runtime directory, or Qt complains on stderr where none is set.
+    QTemporaryDir runtimeDir;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        QFile::setPermissions(runtimeDir.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                      QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toUtf8());
+    }
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Refreshes per second, CPU share of one core and resident memory of the window, while
+# minimised and while restored, beside a bare Qt program that sets its title every
+# millisecond; both on the same virtual desktop, alternately, medians of RUNS runs.
+# Usage: measure_window.sh BUILD_DIR [RUNS] [SECONDS]
+set -euo pipefail
+build=$1
+runs=${2:-5}
+seconds=${3:-5}
+source "$(dirname "$0")/../scripts/lib/desktop.sh"
+FAKETIME_LIB=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -n 1)
+work=$(mktemp -d)
+trap 'stop_virtual_desktop; rm -rf "$work"' EXIT
+start_virtual_desktop
+
+ticks=$(getconf CLK_TCK)
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+rss_kib() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
+last_count() { tail -n 1 "$1" | awk '{print $2}'; }
+
+# measure NAME PROGRAM: one run; appends "name state refreshes/s cpu% rss" lines.
+measure() {
+    local name=$1 program=$2 log="$work/$1.log"
+    # At 09:00 the clock's alarm is hours away.
+    env LD_PRELOAD="$FAKETIME_LIB" FAKETIME="@2026-12-08 09:00:00" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+        "$program" >"$log" 2>/dev/null &
+    local pid=$! win state
+    win=$(window_of "$pid")
+    for state in minimised restored; do
+        if [ "$state" = restored ]; then
+            xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
+        fi
+        sleep 1.5
+        local c0 t0 c1 t1
+        c0=$(last_count "$log"); t0=$(cpu_ticks "$pid"); sleep "$seconds"
+        c1=$(last_count "$log"); t1=$(cpu_ticks "$pid")
+        echo "$name $state $(((c1 - c0) / seconds)) $(((t1 - t0) * 100 / ticks / seconds)) $(rss_kib "$pid")" \
+            >>"$work/results"
+    done
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+}
+
+for run in $(seq "$runs"); do
+    measure quendal "$build/bench/window_probe"
+    measure bare "$build/bench/bare_title"
+done
+
+median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
+echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
+printf '%-9s %-10s %14s %10s %12s\n' program state refreshes/s "cpu %" "rss KiB"
+for name in quendal bare; do
+    for state in minimised restored; do
+        rows=$(grep "^$name $state " "$work/results")
+        printf '%-9s %-10s %14s %10s %12s\n' "$name" "$state" \
+            "$(echo "$rows" | awk '{print $3}' | median)" \
+            "$(echo "$rows" | awk '{print $4}' | median)" \
+            "$(echo "$rows" | awk '{print $5}' | median)"
+    done
+done
