@@ -23,13 +23,11 @@ XML
         QUENDAL_XVFB_PID=$!
         local tries
         for tries in $(seq 100); do
-            [ -e "/tmp/.X11-unix/X$n" ] && break
+            xprop -display ":$n" -root >/dev/null 2>&1 && break 2
             kill -0 "$QUENDAL_XVFB_PID" 2>/dev/null || break
             sleep 0.05
         done
-        if [ -e "/tmp/.X11-unix/X$n" ] && kill -0 "$QUENDAL_XVFB_PID" 2>/dev/null; then
-            break
-        fi
+        kill "$QUENDAL_XVFB_PID" 2>/dev/null || true
         QUENDAL_XVFB_PID=
     done
     [ -n "${QUENDAL_XVFB_PID:-}" ] || { echo "could not start Xvfb" >&2; return 1; }
@@ -40,14 +38,26 @@ XML
     setsid openbox --sm-disable --config-file "$QUENDAL_DESKTOP_DIR/rc.xml" \
         >"$QUENDAL_DESKTOP_DIR/openbox.log" 2>&1 &
     QUENDAL_WM_PID=$!
-    # A window mapped before the window manager has taken over may never be managed.
-    local tries
-    for tries in $(seq 200); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' &&
-            xprop -root _NET_CLIENT_LIST >/dev/null 2>&1 && return 0
-        sleep 0.05
+    # A window mapped before the window manager has taken over may never be managed:
+    # wait until a throw-away window is, mapping a new one every two seconds.
+    local attempt tries probe w
+    for attempt in 1 2 3 4 5; do
+        xmessage -name quendal-probe -timeout 5 "starting" >/dev/null 2>&1 &
+        probe=$!
+        for tries in $(seq 40); do
+            for w in $(xdotool search --classname quendal-probe 2>/dev/null); do
+                if xprop -id "$w" WM_STATE 2>/dev/null | grep -q 'window state'; then
+                    kill "$probe" 2>/dev/null || true
+                    wait "$probe" 2>/dev/null || true
+                    return 0
+                fi
+            done
+            sleep 0.05
+        done
+        kill "$probe" 2>/dev/null || true
+        wait "$probe" 2>/dev/null || true
     done
-    echo "the window manager did not start" >&2
+    echo "the window manager did not start: $(cat "$QUENDAL_DESKTOP_DIR"/*.log)" >&2
     return 1
 }
 

@@ -22,13 +22,17 @@ cleanup() {
 trap cleanup EXIT
 start_virtual_desktop
 
-# start_clock FAKETIME: starts the program at that wall-clock time; sets pid and win.
+# start_clock FAKETIME [VAR=VALUE...]: starts the program at that wall-clock time;
+# sets pid and win. A Wayland display is named too: where X is there as well, the
+# program must choose X.
 start_clock() {
-    env LD_PRELOAD="$FAKETIME_LIB" FAKETIME="$1" FAKETIME_DONT_FAKE_MONOTONIC=1 \
-        "$QUENDAL" 2>"$work/stderr" &
+    local time=$1
+    shift
+    env LD_PRELOAD="$FAKETIME_LIB" FAKETIME="$time" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+        WAYLAND_DISPLAY=wayland-quendal-test "$@" "$QUENDAL" 2>"$work/stderr" &
     pid=$!
     pids+=("$pid")
-    win=$(window_of "$pid") || { fail "no window at $1"; return 1; }
+    win=$(window_of "$pid") || { fail "no window at $time: $(cat "$work/stderr")"; return 1; }
 }
 
 # wait_for DESCRIPTION COMMAND...: polls for up to 5 s.
@@ -88,7 +92,8 @@ close_clock
 
 # 3. At 15:00:00 on a weekday the window comes up and rings until the bell is clicked.
 "$BELL_COUNTER" >"$work/bells" &
-pids+=("$!")
+bell_counter=$!
+pids+=("$bell_counter")
 wait_for "bell counter ready" grep -q ready "$work/bells"
 bells() { grep -c bell "$work/bells" || true; }
 
@@ -116,8 +121,32 @@ else
     fail "the window did not come up at 15:00 (state $(window_map_state "$win"))"
 fi
 close_clock
+kill "$bell_counter"
+wait "$bell_counter" 2>/dev/null || true
 
-# 4. Without a display: one line that names it, and a non-zero status, at once.
+# 4. Asked for Wayland while X is there too, it runs on X.
+start_clock "2026-12-08 03:25:46" QT_QPA_PLATFORM=wayland
+wait_for "runs on X when asked for Wayland" title_is "14 28 93 518" && pass "runs on X over Wayland"
+close_clock
+
+# 5. On a screen too small for the designed place, the strip moves just enough.
+stop_virtual_desktop
+start_virtual_desktop 640x480x24
+start_clock "2026-12-08 03:25:46"
+xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
+wait_for "restored on the small screen" state_is Normal
+sleep 0.3
+geometry=$(xwininfo -id "$win" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+    /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
+read -r x y w h <<<"$geometry"
+if [ "$x" -eq $((640 - 481)) ] && [ "$y" -eq $((480 - 33)) ] && [ "$w" -eq 481 ] && [ "$h" -eq 33 ]; then
+    pass "on a 640x480 screen the strip stands at $x,$y"
+else
+    fail "on a 640x480 screen the strip stands at $x,$y size ${w}x$h"
+fi
+close_clock
+
+# 6. Without a display: one line that names it, and a non-zero status, at once.
 for setting in "-u DISPLAY -u WAYLAND_DISPLAY" "DISPLAY=:987654"; do
     status=0
     # shellcheck disable=SC2086
