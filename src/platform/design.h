@@ -31,10 +31,14 @@ struct ControlDesign {
     // Label only: text and its colour.
     std::string_view caption = {};
     Rgb color = {};
-    // Buttons only: what the picture shows, as a resource name, and the one shown while
-    // checked (empty when the same picture serves).
+    // Buttons only: the picture's name, and that of the one shown while checked (empty
+    // when the same picture serves).
     std::string_view picture = {};
     std::string_view checkedPicture = {};
+    // Words for people who cannot see the pictures: a short name, and what the control
+    // does (also its tooltip).
+    std::string_view accessibleName = {};
+    std::string_view description = {};
 };
 
 struct FontDesign {

@@ -9,17 +9,29 @@ using enum ControlKind;
 
 // Neighbours overlap by one pixel: Go and Reset, the four labels, the three modes.
 constexpr std::array kControls{
-    // name, kind, left, top, width, height, tab index, enabled, value, caption, colour, pictures
-    ControlDesign{"Go", CheckBox, 0, 0, 615, 495, 5, false, 1, {}, {}, "go", "go-lit"},
-    ControlDesign{"Reset", CommandButton, 600, 0, 615, 495, 8, false, 0, {}, {}, "reset"},
-    ControlDesign{"Blue", Label, 1320, 0, 735, 495, 0, true, 0, "00", {0, 0, 255}},
-    ControlDesign{"Red", Label, 2040, 0, 735, 495, 1, true, 0, "00", {255, 0, 0}},
-    ControlDesign{"Yellow", Label, 2760, 0, 735, 495, 2, true, 0, "00", {255, 255, 0}},
-    ControlDesign{"Green", Label, 3480, 0, 975, 495, 3, true, 0, "000", {0, 255, 0}},
-    ControlDesign{"Alarm", CheckBox, 4560, 0, 615, 495, 4, true, 0, {}, {}, "alarm"},
-    ControlDesign{"Clock", OptionButton, 5400, 0, 615, 495, 6, true, 1, {}, {}, "clock"},
-    ControlDesign{"StopWatch", OptionButton, 6000, 0, 615, 495, 7, true, 0, {}, {}, "stopwatch"},
-    ControlDesign{"Calendar", OptionButton, 6600, 0, 615, 495, 9, true, 0, {}, {}, "calendar"},
+    // name, kind, left, top, width, height, tab index, enabled, value, caption, colour,
+    // picture, checked picture, then the words for people who cannot see them
+    ControlDesign{"Go", CheckBox, 0, 0, 615, 495, 5, false, 1, {}, {}, "go", "go-lit",
+                  "Run", "Hold or run the stopwatch display"},
+    ControlDesign{"Reset", CommandButton, 600, 0, 615, 495, 8, false, 0, {}, {}, "reset", {},
+                  "Restart", "Restart the stopwatch from zero"},
+    ControlDesign{"Blue", Label, 1320, 0, 735, 495, 0, true, 0, "00", {0, 0, 255}, {}, {},
+                  "Whole percent", "The Reading's whole percent"},
+    ControlDesign{"Red", Label, 2040, 0, 735, 495, 1, true, 0, "00", {255, 0, 0}, {}, {},
+                  "First decimals", "The Reading's first and second decimals"},
+    ControlDesign{"Yellow", Label, 2760, 0, 735, 495, 2, true, 0, "00", {255, 255, 0}, {}, {},
+                  "Middle decimals", "The Reading's third and fourth decimals"},
+    ControlDesign{"Green", Label, 3480, 0, 975, 495, 3, true, 0, "000", {0, 255, 0}, {}, {},
+                  "Last decimals",
+                  "The Reading's fifth to seventh decimals, or its power of ten when small"},
+    ControlDesign{"Alarm", CheckBox, 4560, 0, 615, 495, 4, true, 0, {}, {}, "alarm", {},
+                  "Alarm", "Alarm: click to silence or disarm"},
+    ControlDesign{"Clock", OptionButton, 5400, 0, 615, 495, 6, true, 1, {}, {}, "clock", {},
+                  "Clock", "Show the part of the day gone by"},
+    ControlDesign{"StopWatch", OptionButton, 6000, 0, 615, 495, 7, true, 0, {}, {}, "stopwatch",
+                  {}, "Stopwatch", "Show the time since the stopwatch was started"},
+    ControlDesign{"Calendar", OptionButton, 6600, 0, 615, 495, 9, true, 0, {}, {}, "calendar", {},
+                  "Calendar", "Show the part of the year gone by"},
 };
 
 constexpr FormDesign kWindow{

@@ -16,7 +16,9 @@ void QtLabel::setCaption(std::string_view caption) {
         return;
     }
     caption_ = caption;
-    widget_->setText(QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
+    const QString text = QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
+    widget_->setText(text);
+    widget_->setAccessibleName(accessibleName_ + QLatin1Char(' ') + text);
 }
 
 // toggled follows every actual change of the checked state, whether a click, the space

@@ -12,14 +12,18 @@
 // does not touch the widget.
 namespace quendal::qt {
 
+// A label's accessible name carries its digits after its own name ("Whole percent 14"),
+// since a name set on a label hides its text from screen readers.
 class QtLabel final : public Label {
 public:
-    explicit QtLabel(QLabel* widget) : widget_(widget) {}
+    QtLabel(QLabel* widget, QString accessibleName)
+        : widget_(widget), accessibleName_(std::move(accessibleName)) {}
     void setCaption(std::string_view caption) override;
     QLabel* widget() const { return widget_; }
 
 private:
     QLabel* widget_;
+    QString accessibleName_;
     std::string caption_;
 };
 

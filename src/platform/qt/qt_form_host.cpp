@@ -27,8 +27,26 @@ QRect pixelRect(int left, int top, int width, int height) {
                  pixelsFromTwips(height));
 }
 
-QString picturePath(std::string_view name) {
-    return QStringLiteral(":/pictures/%1.svg").arg(qstring(name));
+// Each picture comes rendered at these sizes; the icon picks the best for the screen.
+constexpr int kPictureSizes[] = {16, 32, 48, 64};
+
+void addPicture(QIcon& icon, std::string_view name, QIcon::State state) {
+    for (const int size : kPictureSizes) {
+        icon.addFile(QStringLiteral(":/pictures/%1-%2.png").arg(qstring(name)).arg(size),
+                     QSize(size, size), QIcon::Normal, state);
+    }
+}
+
+QIcon picture(std::string_view name, std::string_view checkedName = {}) {
+    QIcon icon;
+    addPicture(icon, name, QIcon::Off);
+    addPicture(icon, checkedName.empty() ? name : checkedName, QIcon::On);
+    return icon;
+}
+
+void describe(QWidget* widget, const ControlDesign& design) {
+    widget->setAccessibleName(qstring(design.accessibleName));
+    widget->setAccessibleDescription(qstring(design.description));
 }
 
 WindowState stateFrom(Qt::WindowStates states) {
@@ -69,17 +87,14 @@ QRect placeOnScreen(QRect client) {
 
 QToolButton* pictureButton(QWidget* parent, const ControlDesign& design) {
     auto* button = new QToolButton(parent);
-    QIcon icon(picturePath(design.picture));
-    if (!design.checkedPicture.empty()) {
-        icon.addFile(picturePath(design.checkedPicture), QSize(), QIcon::Normal, QIcon::On);
-        icon.addFile(picturePath(design.checkedPicture), QSize(), QIcon::Active, QIcon::On);
-        icon.addFile(picturePath(design.checkedPicture), QSize(), QIcon::Disabled, QIcon::On);
-    }
-    button->setIcon(icon);
+    // Only the picture: no text, not even beside it.
+    button->setIcon(picture(design.picture, design.checkedPicture));
     button->setIconSize(QSize(32, 32));
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     button->setFocusPolicy(Qt::StrongFocus);
     button->setEnabled(design.enabled);
+    button->setToolTip(qstring(design.description));
+    describe(button, design);
     return button;
 }
 
@@ -121,7 +136,7 @@ QtForm::QtForm(const FormDesign& design) : widget_(*this), state_(design.state) 
                                    design.clientHeight);
     widget_.setFixedSize(client.size());
     widget_.setGeometry(placeOnScreen(client));
-    widget_.setWindowIcon(QIcon(picturePath(design.icon)));
+    widget_.setWindowIcon(picture(design.icon));
 }
 
 void QtForm::setCaption(std::string_view caption) {
@@ -218,14 +233,17 @@ void QtFormHost::addControl(const ControlDesign& design, const QFont& font) {
     QWidget* widget = nullptr;
     switch (design.kind) {
         case ControlKind::Label: {
-            auto* label = new QLabel(qstring(design.caption), parent);
+            auto* label = new QLabel(parent);
             label->setAlignment(Qt::AlignCenter);
             label->setFont(font);
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText,
                              QColor(design.color.red, design.color.green, design.color.blue));
             label->setPalette(palette);
-            labels_.emplace(name, std::make_unique<QtLabel>(label));
+            describe(label, design);
+            auto adapter = std::make_unique<QtLabel>(label, qstring(design.accessibleName));
+            adapter->setCaption(design.caption);
+            labels_.emplace(name, std::move(adapter));
             widget = label;
             break;
         }

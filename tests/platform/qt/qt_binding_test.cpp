@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QTest>
+#include <QSet>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -218,6 +219,77 @@ TEST_F(QtBindingTest, ACaptionThatHasNotChangedDoesNotTouchTheWindow) {
     }
     EXPECT_EQ(counter.changes, 3);
     EXPECT_EQ(host.form().widget().windowTitle(), " 57") << "exactly the text, nothing added";
+}
+
+int colourCount(const QImage& image) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            colours.insert(image.pixel(x, y));
+        }
+    }
+    return static_cast<int>(colours.size());
+}
+
+TEST_F(QtBindingTest, EveryPictureRendersAtEachSize) {
+    std::vector<std::pair<std::string, QIcon>> icons{{"window", host.form().widget().windowIcon()}};
+    for (const ControlDesign& c : design.controls) {
+        if (c.kind != ControlKind::Label) {
+            icons.emplace_back(c.name, qobject_cast<QToolButton*>(host.widgetOf(c.name))->icon());
+        }
+    }
+    for (const auto& [name, icon] : icons) {
+        for (const int size : {16, 32, 64}) {
+            for (const QIcon::State state : {QIcon::Off, QIcon::On}) {
+                const QImage image = icon.pixmap(QSize(size, size), QIcon::Normal, state).toImage();
+                EXPECT_EQ(image.size(), QSize(size, size)) << name << " at " << size;
+                EXPECT_GT(colourCount(image), 2) << name << " at " << size;
+            }
+        }
+    }
+}
+
+QImage grab(QWidget* widget) { return widget->grab().toImage(); }
+
+TEST_F(QtBindingTest, GoShowsTheLitBulbWhileChecked) {
+    auto* go = qobject_cast<QToolButton*>(host.widgetOf("Go"));
+    for (const int size : {16, 32, 64}) {
+        EXPECT_NE(go->icon().pixmap(size, QIcon::Normal, QIcon::On).toImage(),
+                  go->icon().pixmap(size, QIcon::Normal, QIcon::Off).toImage())
+            << size;
+    }
+    host.checkBox("Go").setEnabled(true);
+    host.form().widget().show();
+    const QImage lit = grab(go);
+    host.checkBox("Go").setValue(0);
+    const QImage unlit = grab(go);
+    EXPECT_NE(lit, unlit);
+    host.checkBox("Go").setValue(1);
+    EXPECT_EQ(grab(go), lit);
+}
+
+TEST_F(QtBindingTest, ButtonsShowOnlyTheirPictureAndSayWhatTheyDo) {
+    for (const ControlDesign& c : design.controls) {
+        QWidget* widget = host.widgetOf(c.name);
+        EXPECT_FALSE(widget->accessibleName().isEmpty()) << c.name;
+        EXPECT_FALSE(widget->accessibleDescription().isEmpty()) << c.name;
+        if (c.kind == ControlKind::Label) {
+            EXPECT_TRUE(widget->accessibleName().endsWith(
+                QString::fromStdString(std::string(c.caption))))
+                << c.name << ": the digits stay readable";
+            continue;
+        }
+        auto* button = qobject_cast<QToolButton*>(widget);
+        ASSERT_NE(button, nullptr) << c.name;
+        EXPECT_FALSE(button->toolTip().isEmpty()) << c.name;
+        EXPECT_TRUE(button->text().isEmpty()) << c.name;
+        EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonIconOnly) << c.name;
+    }
+    EXPECT_EQ(host.widgetOf("Go")->toolTip(), "Hold or run the stopwatch display");
+    EXPECT_EQ(host.widgetOf("Alarm")->toolTip(), "Alarm: click to silence or disarm");
+
+    host.label("Blue").setCaption("14");
+    EXPECT_EQ(host.widgetOf("Blue")->accessibleName(), "Whole percent 14");
 }
 
 TEST_F(QtBindingTest, TimerFiresOnTheWindowThreadWhileEnabled) {
