@@ -23,7 +23,10 @@ class FakeForm final : public Form {
 public:
     void setCaption(std::string_view caption) override { caption_ = caption; }
     WindowState windowState() const override { return state_; }
-    void setWindowState(WindowState state) override { userSetsState(state); }
+    void setWindowState(WindowState state) override {
+        ++programStateSets_[static_cast<int>(state)];
+        userSetsState(state);
+    }
     void onLoad(EventHandler handler) override { load_ = std::move(handler); }
     void onResize(EventHandler handler) override { resize_ = std::move(handler); }
     void onUnload(EventHandler handler) override { unload_ = std::move(handler); }
@@ -50,8 +53,13 @@ public:
     const std::string& caption() const { return caption_; }
     bool shown() const { return shown_; }
     int resizes() const { return resizes_; }
+    // How often the program, not the user, asked for the state.
+    int programStateSets(WindowState state) const {
+        return programStateSets_[static_cast<int>(state)];
+    }
 
 private:
+    int programStateSets_[3] = {};
     std::string caption_ = "Quendal";
     WindowState state_ = WindowState::Minimized;
     bool shown_ = false;
