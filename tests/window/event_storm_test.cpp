@@ -2,11 +2,13 @@
 // handlers, checking after every event the rules that must always hold.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <random>
-#include <regex>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "support/fake_clock.h"
@@ -94,6 +96,34 @@ std::vector<Step> stormOf(std::uint64_t seed, int length) {
     return steps;
 }
 
+bool digitsUpTo(std::string_view text, std::size_t most) {
+    return text.size() <= most &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Up to fifteen integer digits, two, two, and three decimals or an exponent marker.
+bool wellFormed(const std::array<std::string_view, 4>& groups) {
+    const std::string_view last = groups[3];
+    const bool marker = last.size() >= 3 && last.substr(0, 2) == "E-" && digitsUpTo(last.substr(2), 2);
+    return digitsUpTo(groups[0], 15) && digitsUpTo(groups[1], 2) && digitsUpTo(groups[2], 2) &&
+           (digitsUpTo(last, 3) || marker);
+}
+
+// Four groups joined by single blanks.
+bool wellFormedLine(std::string_view line) {
+    std::array<std::string_view, 4> groups;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const std::size_t blank = line.find(' ');
+        if (blank == std::string_view::npos) {
+            return false;
+        }
+        groups[i] = line.substr(0, blank);
+        line.remove_prefix(blank + 1);
+    }
+    groups[3] = line;
+    return wellFormed(groups);
+}
+
 struct StormResult {
     std::string broken;  // the rule that broke, empty when all held throughout
     std::size_t length;  // events played, up to and including the one that broke it
@@ -110,11 +140,6 @@ StormResult play(const std::vector<Step>& steps) {
     StormClock wall;
     clock.set(wall.now());
     host.run();
-
-    static const std::regex captionLine(R"(^\d* \d{0,2} \d{0,2} (\d{0,3}|E-\d{1,2})$)");
-    static const std::regex digits2(R"(^\d{0,2}$)");
-    static const std::regex lastGroup(R"(^(\d{0,3}|E-\d{1,2})$)");
-    static const std::regex wholeGroup(R"(^\d{0,15}$)");
 
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const Step& step = steps[i];
@@ -171,13 +196,10 @@ StormResult play(const std::vector<Step>& steps) {
             broken = "the timer runs in clock and calendar, and in the stopwatch while Go is checked";
         } else if (host.commandButton("Reset").tag() != "" && host.commandButton("Reset").tag() != "!") {
             broken = "Reset's tag is empty or \"!\"";
-        } else if (host.form().caption() != "Quendal" &&
-                   !std::regex_match(host.form().caption(), captionLine)) {
+        } else if (host.form().caption() != "Quendal" && !wellFormedLine(host.form().caption())) {
             broken = "caption '" + host.form().caption() + "' is not well formed";
-        } else if (!std::regex_match(host.label("Blue").caption(), wholeGroup) ||
-                   !std::regex_match(host.label("Red").caption(), digits2) ||
-                   !std::regex_match(host.label("Yellow").caption(), digits2) ||
-                   !std::regex_match(host.label("Green").caption(), lastGroup)) {
+        } else if (!wellFormed({host.label("Blue").caption(), host.label("Red").caption(),
+                                host.label("Yellow").caption(), host.label("Green").caption()})) {
             broken = "labels not well formed";
         } else if (host.form().programStateSets(WindowState::Normal) > 1) {
             broken = "the alarm was raised twice";
