@@ -52,7 +52,7 @@ void appendMagnitude(NumberText& text, double magnitude) noexcept {
         return;
     }
     if (!std::isfinite(magnitude)) {
-        text.append(std::isnan(magnitude) ? "NaN" : "Inf");
+        text.append(std::isnan(magnitude) ? "nan" : "inf");
         return;
     }
     const Decimal d = decimalOf(magnitude);

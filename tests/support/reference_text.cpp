@@ -49,6 +49,12 @@ std::string trimmedNumberText(double value) {
     if (magnitude == 0) {
         return sign + "0";
     }
+    if (std::isnan(magnitude)) {
+        return sign + "nan";
+    }
+    if (std::isinf(magnitude)) {
+        return sign + "inf";
+    }
     const int e = roundedExponent(magnitude);
     if (e >= 0 && e <= 14) {
         return sign + withoutTrailingZeros(printed("%.*f", 14 - e, magnitude));
