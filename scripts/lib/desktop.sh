@@ -18,8 +18,9 @@ XML
     for n in $(seq 90 199); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
         # Own sessions: a Ctrl-C meant for the caller must not take the desktop down
-        # under the programs still running on it.
-        setsid Xvfb ":$n" -screen 0 "$geometry" -nolisten tcp >"$QUENDAL_DESKTOP_DIR/xvfb.log" 2>&1 &
+        # under the programs still running on it. No reset: the server would otherwise
+        # restart, refusing connections for a moment, whenever its last client leaves.
+        setsid Xvfb ":$n" -screen 0 "$geometry" -nolisten tcp -noreset >"$QUENDAL_DESKTOP_DIR/xvfb.log" 2>&1 &
         QUENDAL_XVFB_PID=$!
         local tries
         for tries in $(seq 100); do

@@ -117,6 +117,11 @@ if state_is Normal; then
     [ "$(bells)" -eq "$silenced" ] && pass "a click on the bell silences it" ||
         fail "bells go on after the click ($silenced, then $(bells))"
     state_is Normal || fail "the window did not stay up"
+    sleep 0.6
+    xdotool windowminimize --sync "$win"
+    caption_line() { [[ "$(window_title "$win")" =~ ^62\ 5[0-9]\ [0-9]{2}\ [0-9]{3}$ ]]; }
+    wait_for "the caption line once minimised after the alarm (got '$(window_title "$win")')" \
+        caption_line && pass "minimised after the alarm, the taskbar shows the reading"
 else
     fail "the window did not come up at 15:00 (state $(window_map_state "$win"))"
 fi

@@ -1,11 +1,13 @@
 #include "platform/qt/qt_form_host.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QIconEngine>
+#include <QPainter>
 #include <QScreen>
 #include <algorithm>
+#include <span>
 #include <stdexcept>
 #include <vector>
 
@@ -27,22 +29,64 @@ QRect pixelRect(int left, int top, int width, int height) {
                  pixelsFromTwips(height));
 }
 
-// Each picture comes rendered at these sizes; the icon picks the best for the screen.
-constexpr int kPictureSizes[] = {16, 32, 48, 64};
+// The pictures come rendered at 16, 32, 48 and 64 pixels. A button shows its picture at
+// 32 pixels, 64 on a doubled screen; the window icon offers every size to the taskbar.
+// Each size given is read when the icon is made, so a button takes only those it uses.
+constexpr int kButtonPictureSizes[] = {32, 64};
+constexpr int kIconSizes[] = {16, 32, 48, 64};
 
-void addPicture(QIcon& icon, std::string_view name, QIcon::State state) {
-    for (const int size : kPictureSizes) {
+void addPicture(QIcon& icon, std::span<const int> sizes, std::string_view name,
+                QIcon::State state) {
+    for (const int size : sizes) {
         icon.addFile(QStringLiteral(":/pictures/%1-%2.png").arg(qstring(name)).arg(size),
                      QSize(size, size), QIcon::Normal, state);
     }
 }
 
-QIcon picture(std::string_view name, std::string_view checkedName = {}) {
+QIcon picture(std::span<const int> sizes, std::string_view name,
+              std::string_view checkedName = {}) {
     QIcon icon;
-    addPicture(icon, name, QIcon::Off);
-    addPicture(icon, checkedName.empty() ? name : checkedName, QIcon::On);
+    addPicture(icon, sizes, name, QIcon::Off);
+    if (!checkedName.empty()) {
+        addPicture(icon, sizes, checkedName, QIcon::On);
+    }
     return icon;
 }
+
+// A button's picture, read when it is first drawn: a clock that starts in the taskbar
+// reads none until it is restored.
+class LazyPicture final : public QIconEngine {
+public:
+    LazyPicture(std::string_view name, std::string_view checkedName)
+        : name_(name), checkedName_(checkedName) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
+    QIconEngine* clone() const override { return new LazyPicture(*this); }
+
+private:
+    const QIcon& icon() {
+        if (icon_.isNull()) {
+            icon_ = picture(kButtonPictureSizes, name_, checkedName_);
+        }
+        return icon_;
+    }
+
+    std::string name_;
+    std::string checkedName_;
+    QIcon icon_;
+};
 
 void describe(QWidget* widget, const ControlDesign& design) {
     widget->setAccessibleName(qstring(design.accessibleName));
@@ -88,7 +132,7 @@ QRect placeOnScreen(QRect client) {
 QToolButton* pictureButton(QWidget* parent, const ControlDesign& design) {
     auto* button = new QToolButton(parent);
     // Only the picture: no text, not even beside it.
-    button->setIcon(picture(design.picture, design.checkedPicture));
+    button->setIcon(QIcon(new LazyPicture(design.picture, design.checkedPicture)));
     button->setIconSize(QSize(32, 32));
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     button->setFocusPolicy(Qt::StrongFocus);
@@ -101,15 +145,13 @@ QToolButton* pictureButton(QWidget* parent, const ControlDesign& design) {
 }  // namespace
 
 QFont labelFont(const FontDesign& design) {
+    // The face is found when the digits are first drawn, not here: a clock that starts in
+    // the taskbar never loads the font database until it is restored. The designed
+    // face's only style is itself black, so asking for the stand-in's black weight
+    // selects it as surely as its own weight does.
     QFont font;
-    const QString family = qstring(design.family);
-    if (QFontDatabase::hasFamily(family)) {
-        font.setFamily(family);
-        font.setWeight(static_cast<QFont::Weight>(design.weight));
-    } else {
-        font.setFamily(qstring(design.fallbackFamily));
-        font.setWeight(static_cast<QFont::Weight>(design.fallbackWeight));
-    }
+    font.setFamilies({qstring(design.family), qstring(design.fallbackFamily)});
+    font.setWeight(static_cast<QFont::Weight>(design.fallbackWeight));
     font.setPointSizeF(design.pointSize);
     font.setItalic(false);
     font.setUnderline(false);
@@ -136,7 +178,7 @@ QtForm::QtForm(const FormDesign& design) : widget_(*this), state_(design.state) 
                                    design.clientHeight);
     widget_.setFixedSize(client.size());
     widget_.setGeometry(placeOnScreen(client));
-    widget_.setWindowIcon(picture(design.icon));
+    widget_.setWindowIcon(picture(kIconSizes, design.icon));
 }
 
 void QtForm::setCaption(std::string_view caption) {
@@ -158,8 +200,8 @@ void QtForm::setWindowState(WindowState state) {
 
 void QtForm::applyState() {
     // The widget reports this change at once through changeEvent, and the platform may
-    // confirm it later, after further changes; neither is the user's doing.
-    pending_.push_back(state_);
+    // confirm it again later, after further changes; neither is the user's doing.
+    pending_.push_back({state_, std::chrono::steady_clock::now()});
     applying_ = true;
     widget_.setWindowState(qtStates(state_));
     applying_ = false;
@@ -179,8 +221,14 @@ void QtForm::stateReported(Qt::WindowStates states) {
     if (applying_) {
         return;
     }
+    // A confirmation that matches the state the window already has is never reported,
+    // so requests are forgotten after a while rather than when confirmed; otherwise a
+    // user's later change to a state once asked for would be taken for its confirmation.
+    const auto now = std::chrono::steady_clock::now();
+    std::erase_if(pending_, [now](const Request& r) { return now - r.at > kConfirmationTime; });
     const WindowState state = stateFrom(states);
-    const auto confirmed = std::find(pending_.begin(), pending_.end(), state);
+    const auto confirmed = std::find_if(pending_.begin(), pending_.end(),
+                                        [state](const Request& r) { return r.state == state; });
     if (confirmed != pending_.end()) {
         pending_.erase(pending_.begin(), confirmed + 1);
         return;

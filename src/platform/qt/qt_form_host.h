@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QWidget>
+#include <chrono>
 #include <map>
 #include <memory>
 #include <string>
@@ -54,8 +55,14 @@ private:
 
     FormWidget widget_;
     WindowState state_;
-    // States the program asked for that the platform has not yet confirmed, oldest first.
-    std::vector<WindowState> pending_;
+    // States the program asked for lately, oldest first, whose confirmation by the
+    // platform may still come after a later change.
+    struct Request {
+        WindowState state;
+        std::chrono::steady_clock::time_point at;
+    };
+    static constexpr std::chrono::milliseconds kConfirmationTime{500};
+    std::vector<Request> pending_;
     bool applying_ = false;
     std::string caption_;
     EventHandler load_, resize_, unload_;

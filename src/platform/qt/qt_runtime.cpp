@@ -47,6 +47,12 @@ bool choosePlatform() {
     return true;
 }
 
+// The toolkit's own messages, such as the one it prints when the X server goes away,
+// say whose they are, one to a line.
+void printMessage(QtMsgType, const QMessageLogContext&, const QString& message) {
+    std::fprintf(stderr, "quendal: %s\n", qPrintable(message));
+}
+
 class QtRuntime final : public Runtime {
 public:
     QtRuntime(int& argc, char** argv) : application_(argc, argv) {}
@@ -69,6 +75,7 @@ std::unique_ptr<Runtime> createRuntime(int& argc, char** argv) {
     if (!choosePlatform()) {
         return nullptr;
     }
+    qInstallMessageHandler(printMessage);
     return std::make_unique<QtRuntime>(argc, argv);
 }
 
