@@ -27,7 +27,8 @@ void BM_ToCharsBaseline(benchmark::State& state) {
     std::size_t i = 0;
     char buffer[32];
     for (auto _ : state) {
-        const double value = static_cast<double>(times[i++ % times.size()].secondsSinceMidnight) / 864.0;
+        const double value =
+            static_cast<double>(times[i++ % times.size()].secondsSinceMidnight) / 864.0;
         benchmark::DoNotOptimize(
             std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15));
         benchmark::ClobberMemory();
@@ -39,7 +40,8 @@ void BM_NumberText(benchmark::State& state) {
     const auto times = instants();
     std::size_t i = 0;
     for (auto _ : state) {
-        const double value = static_cast<double>(times[i++ % times.size()].secondsSinceMidnight) / 864.0;
+        const double value =
+            static_cast<double>(times[i++ % times.size()].secondsSinceMidnight) / 864.0;
         benchmark::DoNotOptimize(trimmedNumberText(value));
     }
 }

@@ -11,7 +11,7 @@
 namespace {
 
 class CountingClock final : public quendal::WallClock {
-public:
+  public:
     explicit CountingClock(const quendal::WallClock& clock) : clock_(clock) {}
     quendal::LocalTime now() const override {
         ++reads_;
@@ -19,7 +19,7 @@ public:
     }
     long reads() const { return reads_; }
 
-private:
+  private:
     const quendal::WallClock& clock_;
     mutable long reads_ = 0;
 };

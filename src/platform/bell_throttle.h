@@ -8,7 +8,7 @@ namespace quendal {
 // is refused, not queued, so that a bell asked for at every refresh rings as fast as the
 // bell can sound and no faster.
 class BellThrottle {
-public:
+  public:
     using TimePoint = std::chrono::steady_clock::time_point;
 
     explicit BellThrottle(std::chrono::milliseconds duration) : duration_(duration) {}
@@ -23,7 +23,7 @@ public:
         return true;
     }
 
-private:
+  private:
     std::chrono::milliseconds duration_;
     bool rung_ = false;
     TimePoint last_{};

@@ -12,7 +12,7 @@ using EventHandler = std::function<void()>;
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 
 class Form {
-public:
+  public:
     virtual ~Form() = default;
 
     // The title bar and taskbar text, exactly as given.
@@ -33,7 +33,7 @@ public:
 };
 
 class Label {
-public:
+  public:
     virtual ~Label() = default;
     // Setting the text it already shows costs nothing visible.
     virtual void setCaption(std::string_view caption) = 0;
@@ -41,7 +41,7 @@ public:
 
 // A two-state button that stays pressed while checked.
 class CheckBox {
-public:
+  public:
     virtual ~CheckBox() = default;
     virtual int value() const = 0;  // 0 unchecked, 1 checked
     virtual void setValue(int value) = 0;
@@ -54,7 +54,7 @@ public:
 
 // One of a group of buttons of which exactly one is selected.
 class OptionButton {
-public:
+  public:
     virtual ~OptionButton() = default;
     virtual bool selected() const = 0;
     // Click: after the user has selected it.
@@ -62,7 +62,7 @@ public:
 };
 
 class CommandButton {
-public:
+  public:
     virtual ~CommandButton() = default;
     virtual bool enabled() const = 0;
     virtual void setEnabled(bool enabled) = 0;
@@ -75,7 +75,7 @@ public:
 // Fires on the window's thread, as often as its interval and the platform allow, while
 // enabled.
 class Timer {
-public:
+  public:
     virtual ~Timer() = default;
     virtual bool enabled() const = 0;
     virtual void setEnabled(bool enabled) = 0;
@@ -83,7 +83,7 @@ public:
 };
 
 class Beeper {
-public:
+  public:
     virtual ~Beeper() = default;
     // Sounds the platform's alert once. A beep asked for while the previous one still
     // sounds is dropped, not queued.

@@ -10,7 +10,9 @@
 namespace quendal {
 
 constexpr int kTwipsPerPixel = 15;
-constexpr int pixelsFromTwips(int twips) { return twips / kTwipsPerPixel; }
+constexpr int pixelsFromTwips(int twips) {
+    return twips / kTwipsPerPixel;
+}
 
 enum class ControlKind { Label, CheckBox, OptionButton, CommandButton };
 

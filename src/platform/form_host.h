@@ -3,9 +3,9 @@
 #include <memory>
 #include <string_view>
 
-#include "platform/wall_clock.h"
 #include "platform/controls.h"
 #include "platform/design.h"
+#include "platform/wall_clock.h"
 
 namespace quendal {
 
@@ -13,7 +13,7 @@ namespace quendal {
 // Asking for a name the design lacks, or for a control of another kind, is a
 // programming error and throws std::out_of_range.
 class FormHost {
-public:
+  public:
     virtual ~FormHost() = default;
 
     virtual Form& form() = 0;
@@ -30,7 +30,7 @@ public:
 
 // The services of the platform the program runs on.
 class Runtime {
-public:
+  public:
     virtual ~Runtime() = default;
     virtual std::unique_ptr<FormHost> createForm(const FormDesign& design) = 0;
     virtual const WallClock& clock() const = 0;

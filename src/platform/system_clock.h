@@ -6,7 +6,7 @@ namespace quendal {
 
 // The operating system's wall clock in the local time zone.
 class SystemClock final : public WallClock {
-public:
+  public:
     LocalTime now() const override;
 };
 

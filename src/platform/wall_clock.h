@@ -7,7 +7,7 @@ namespace quendal {
 // The local wall clock and calendar. Passed to whoever needs the time, so that tests
 // can put the program at any instant.
 class WallClock {
-public:
+  public:
     virtual ~WallClock() = default;
 
     // The local time of day, with the clock's fraction of a second (millisecond

@@ -11,7 +11,7 @@ namespace quendal {
 // Text beyond the capacity is dropped; every user sizes it for its longest text.
 template <std::size_t Capacity>
 class FixedText {
-public:
+  public:
     constexpr FixedText() = default;
     constexpr explicit FixedText(std::string_view text) { append(text); }
 
@@ -33,7 +33,7 @@ public:
         return a.view() == b;
     }
 
-private:
+  private:
     std::array<char, Capacity> chars_{};
     std::size_t size_ = 0;
 };

@@ -90,7 +90,8 @@ void appendMagnitude(NumberText& text, double magnitude) noexcept {
     char exponentDigits[4];
     const auto written =
         std::to_chars(exponentDigits, exponentDigits + sizeof exponentDigits, magnitudeOfExponent);
-    text.append(std::string_view(exponentDigits, static_cast<std::size_t>(written.ptr - exponentDigits)));
+    text.append(
+        std::string_view(exponentDigits, static_cast<std::size_t>(written.ptr - exponentDigits)));
 }
 
 }  // namespace

@@ -21,7 +21,8 @@ std::string_view slice(std::string_view text, std::size_t start, std::size_t len
 // 1-based position of the first `c` in either letter case; 0 when there is none.
 std::size_t positionOf(std::string_view text, char c) noexcept {
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char upper = text[i] >= 'a' && text[i] <= 'z' ? static_cast<char>(text[i] - 32) : text[i];
+        const char upper =
+            text[i] >= 'a' && text[i] <= 'z' ? static_cast<char>(text[i] - 32) : text[i];
         if (upper == c) {
             return i + 1;
         }

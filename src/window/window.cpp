@@ -60,7 +60,9 @@ void Window::Form_Resize() {
     form_.setCaption(kCaption);
 }
 
-void Window::Form_Unload() { form_.setWindowState(WindowState::Minimized); }
+void Window::Form_Unload() {
+    form_.setWindowState(WindowState::Minimized);
+}
 
 void Window::Prog_Timer() {
     const ModeSelection modes{Clock.selected(), StopWatch.selected(), Calendar.selected()};
@@ -109,9 +111,13 @@ void Window::Clock_Click() {
     Prog_Timer();
 }
 
-void Window::Calendar_Click() { Clock_Click(); }
+void Window::Calendar_Click() {
+    Clock_Click();
+}
 
-void Window::Alarm_Click() { alarmDone_ = true; }
+void Window::Alarm_Click() {
+    alarmDone_ = true;
+}
 
 void Window::Flash() {
     Alarm.setValue(1);
@@ -124,8 +130,8 @@ StopwatchStart Window::startNow() const {
 }
 
 void Window::alarmTest(double reading) {
-    const bool due = (reading >= kWeekendThreshold && weekend_) ||
-                     (!weekend_ && reading >= kWeekdayThreshold);
+    const bool due =
+        (reading >= kWeekendThreshold && weekend_) || (!weekend_ && reading >= kWeekdayThreshold);
     if (due && !alarmDone_) {
         Flash();
     }

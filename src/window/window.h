@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/wall_clock.h"
 #include "platform/controls.h"
 #include "platform/form_host.h"
+#include "platform/wall_clock.h"
 #include "reading/reading.h"
 
 namespace quendal {
@@ -11,7 +11,7 @@ namespace quendal {
 // The handlers are public so that they can call each other, as the design has them do,
 // and so that tests can drive them; the controls raise them through their events.
 class Window {
-public:
+  public:
     Window(FormHost& host, const WallClock& clock, Beeper& beeper);
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -30,7 +30,7 @@ public:
     // Raises the alarm: checks the bell and brings the window up.
     void Flash();
 
-private:
+  private:
     StopwatchStart startNow() const;
     void alarmTest(double reading);
 

@@ -8,6 +8,7 @@ namespace {
 using enum ControlKind;
 
 // Neighbours overlap by one pixel: Go and Reset, the four labels, the three modes.
+// clang-format off
 constexpr std::array kControls{
     // name, kind, left, top, width, height, tab index, enabled, value, caption, colour,
     // picture, checked picture, then the words for people who cannot see them
@@ -33,6 +34,7 @@ constexpr std::array kControls{
     ControlDesign{"Calendar", OptionButton, 6600, 0, 615, 495, 9, true, 0, {}, {}, "calendar", {},
                   "Calendar", "Show the part of the year gone by"},
 };
+// clang-format on
 
 constexpr FormDesign kWindow{
     .name = "Window",
@@ -50,6 +52,8 @@ constexpr FormDesign kWindow{
 
 }  // namespace
 
-const FormDesign& windowDesign() { return kWindow; }
+const FormDesign& windowDesign() {
+    return kWindow;
+}
 
 }  // namespace quendal

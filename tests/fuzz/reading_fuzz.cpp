@@ -25,9 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string caption(quendal::readingOf(value).caption.view());
     const std::string expectedCaption = quendal::reference::groupsOf(value).caption;
     if (text != expectedText || caption != expectedCaption) {
-        std::fprintf(stderr, "value %.17g: text '%s' (reference '%s'), caption '%s' (reference '%s')\n",
-                     value, text.c_str(), expectedText.c_str(), caption.c_str(),
-                     expectedCaption.c_str());
+        std::fprintf(
+            stderr, "value %.17g: text '%s' (reference '%s'), caption '%s' (reference '%s')\n",
+            value, text.c_str(), expectedText.c_str(), caption.c_str(), expectedCaption.c_str());
         std::abort();
     }
     return 0;

@@ -13,9 +13,8 @@ TEST(BellThrottle, OneBellAtATimeAndNoQueue) {
     const struct {
         std::chrono::milliseconds at;
         bool rings;
-    } requests[] = {{0ms, true},    {1ms, false},   {50ms, false},  {99ms, false},
-                    {100ms, true},  {101ms, false}, {150ms, false}, {250ms, true},
-                    {349ms, false}, {1000ms, true}};
+    } requests[] = {{0ms, true},    {1ms, false},   {50ms, false}, {99ms, false},  {100ms, true},
+                    {101ms, false}, {150ms, false}, {250ms, true}, {349ms, false}, {1000ms, true}};
     for (const auto& r : requests) {
         EXPECT_EQ(throttle.admit(t0 + r.at), r.rings) << r.at.count() << " ms";
     }

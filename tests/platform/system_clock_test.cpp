@@ -12,7 +12,7 @@ namespace {
 
 // Sets TZ for the life of the object and puts the previous value back.
 class ScopedTimeZone {
-public:
+  public:
     explicit ScopedTimeZone(const char* zone) {
         if (const char* old = std::getenv("TZ")) {
             previous_ = old;
@@ -32,7 +32,7 @@ public:
     ScopedTimeZone(const ScopedTimeZone&) = delete;
     ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
 
-private:
+  private:
     std::string previous_;
     bool hadPrevious_ = false;
 };
@@ -46,8 +46,10 @@ double utcSecondsOfDay() {
 // The difference of two times of day, folded into (-43200, 43200].
 double dayDifference(double a, double b) {
     double d = std::fmod(a - b, 86400.0);
-    if (d > 43200) d -= 86400;
-    if (d <= -43200) d += 86400;
+    if (d > 43200)
+        d -= 86400;
+    if (d <= -43200)
+        d += 86400;
     return d;
 }
 

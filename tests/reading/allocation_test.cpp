@@ -20,15 +20,19 @@ void* operator new(std::size_t size) {
     }
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 namespace quendal {
 namespace {
 
 TEST(ReadingAllocation, OneComputationAllocatesNothingInAnyMode) {
-    const ModeSelection modes[] = {{true, false, false}, {false, true, false},
-                                   {false, false, true}, {}};
+    const ModeSelection modes[] = {
+        {true, false, false}, {false, true, false}, {false, false, true}, {}};
     const StopwatchStart start{82800, testing::dateOf(2026, 12, 8)};
     const LocalTime instants[] = {testing::at(2026, 12, 9, 1, 0, 0),
                                   testing::at(2026, 12, 8, 30.0F),

@@ -7,7 +7,7 @@ namespace quendal::testing {
 
 // A wall clock that stands wherever the test puts it.
 class FakeClock final : public WallClock {
-public:
+  public:
     LocalTime now() const override {
         ++reads_;
         return now_;
@@ -20,7 +20,7 @@ public:
     }
     int reads() const { return reads_; }
 
-private:
+  private:
     LocalTime now_ = at(2026, 12, 8, 3, 25, 46);
     mutable int reads_ = 0;
 };

@@ -20,7 +20,7 @@ inline void raise(const EventHandler& handler) {
 }
 
 class FakeForm final : public Form {
-public:
+  public:
     void setCaption(std::string_view caption) override { caption_ = caption; }
     WindowState windowState() const override { return state_; }
     void setWindowState(WindowState state) override {
@@ -58,7 +58,7 @@ public:
         return programStateSets_[static_cast<int>(state)];
     }
 
-private:
+  private:
     int programStateSets_[3] = {};
     std::string caption_ = "Quendal";
     WindowState state_ = WindowState::Minimized;
@@ -68,17 +68,17 @@ private:
 };
 
 class FakeLabel final : public Label {
-public:
+  public:
     explicit FakeLabel(std::string_view caption) : caption_(caption) {}
     void setCaption(std::string_view caption) override { caption_ = caption; }
     const std::string& caption() const { return caption_; }
 
-private:
+  private:
     std::string caption_;
 };
 
 class FakeCheckBox final : public CheckBox {
-public:
+  public:
     FakeCheckBox(int value, bool enabled) : value_(value), enabled_(enabled) {}
     int value() const override { return value_; }
     void setValue(int value) override {
@@ -97,14 +97,14 @@ public:
         }
     }
 
-private:
+  private:
     int value_;
     bool enabled_;
     EventHandler click_;
 };
 
 class FakeOptionButton final : public OptionButton {
-public:
+  public:
     FakeOptionButton(bool selected, std::vector<FakeOptionButton*>& group)
         : selected_(selected), group_(group) {}
     bool selected() const override { return selected_; }
@@ -117,14 +117,14 @@ public:
         raise(click_);
     }
 
-private:
+  private:
     bool selected_;
     std::vector<FakeOptionButton*>& group_;
     EventHandler click_;
 };
 
 class FakeCommandButton final : public CommandButton {
-public:
+  public:
     explicit FakeCommandButton(bool enabled) : enabled_(enabled) {}
     bool enabled() const override { return enabled_; }
     void setEnabled(bool enabled) override { enabled_ = enabled; }
@@ -138,14 +138,14 @@ public:
         }
     }
 
-private:
+  private:
     bool enabled_;
     std::string tag_;
     EventHandler click_;
 };
 
 class FakeTimer final : public Timer {
-public:
+  public:
     explicit FakeTimer(bool enabled) : enabled_(enabled) {}
     bool enabled() const override { return enabled_; }
     void setEnabled(bool enabled) override { enabled_ = enabled; }
@@ -158,17 +158,17 @@ public:
         }
     }
 
-private:
+  private:
     bool enabled_;
     EventHandler timer_;
 };
 
 class FakeBeeper final : public Beeper {
-public:
+  public:
     void beep() override { ++beeps_; }
     int beeps() const { return beeps_; }
 
-private:
+  private:
     int beeps_ = 0;
 };
 
@@ -183,7 +183,7 @@ auto& findControl(Map& map, std::string_view name) {
 
 // A window made from its design, with fake controls.
 class FakeFormHost final : public FormHost {
-public:
+  public:
     explicit FakeFormHost(const FormDesign& design)
         : timerName_(design.timer.name), timer_(design.timer.enabled) {
         for (const ControlDesign& c : design.controls) {
@@ -208,7 +208,9 @@ public:
 
     FakeForm& form() override { return form_; }
     FakeLabel& label(std::string_view name) override { return findControl(labels_, name); }
-    FakeCheckBox& checkBox(std::string_view name) override { return findControl(checkBoxes_, name); }
+    FakeCheckBox& checkBox(std::string_view name) override {
+        return findControl(checkBoxes_, name);
+    }
     FakeOptionButton& optionButton(std::string_view name) override {
         return findControl(options_, name);
     }
@@ -226,7 +228,7 @@ public:
         return 0;
     }
 
-private:
+  private:
     FakeForm form_;
     std::string timerName_;
     FakeTimer timer_;

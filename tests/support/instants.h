@@ -8,7 +8,8 @@ namespace quendal::testing {
 
 inline LocalDate dateOf(int year, int month, int day) {
     using namespace std::chrono;
-    const year_month_day ymd{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
+    const year_month_day ymd{std::chrono::year{year},
+                             std::chrono::month{static_cast<unsigned>(month)},
                              std::chrono::day{static_cast<unsigned>(day)}};
     const int weekday = static_cast<int>(std::chrono::weekday{sys_days{ymd}}.c_encoding()) + 1;
     return LocalDate{year, month, day, weekday};

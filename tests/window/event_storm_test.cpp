@@ -23,16 +23,33 @@ using testing::FakeClock;
 using testing::FakeFormHost;
 
 enum class Event {
-    ClickGo, ClickReset, ClickAlarm, SpaceOnAlarm, ClickClock, ClickStopWatch, ClickCalendar,
-    Minimise, Restore, Maximise, Tick, Forward, Back, ToMidnight, ToMonthEnd, ToYearEnd,
-    ToSaturday, ToWeekday, Count
+    ClickGo,
+    ClickReset,
+    ClickAlarm,
+    SpaceOnAlarm,
+    ClickClock,
+    ClickStopWatch,
+    ClickCalendar,
+    Minimise,
+    Restore,
+    Maximise,
+    Tick,
+    Forward,
+    Back,
+    ToMidnight,
+    ToMonthEnd,
+    ToYearEnd,
+    ToSaturday,
+    ToWeekday,
+    Count
 };
 
-constexpr const char* kEventNames[] = {
-    "click Go", "click Reset", "click Alarm", "space on Alarm", "click Clock",
-    "click StopWatch", "click Calendar", "minimise", "restore", "maximise", "tick",
-    "clock forward", "clock back", "to midnight", "to a month end", "to a year end",
-    "to a Saturday", "to a weekday"};
+constexpr const char* kEventNames[] = {"click Go",       "click Reset",   "click Alarm",
+                                       "space on Alarm", "click Clock",   "click StopWatch",
+                                       "click Calendar", "minimise",      "restore",
+                                       "maximise",       "tick",          "clock forward",
+                                       "clock back",     "to midnight",   "to a month end",
+                                       "to a year end",  "to a Saturday", "to a weekday"};
 
 struct Step {
     Event event;
@@ -43,10 +60,11 @@ LocalTime timeAt(long days, double seconds) {
     using namespace std::chrono;
     const sys_days day{std::chrono::days{days}};
     const year_month_day ymd{day};
-    return LocalTime{static_cast<float>(seconds),
-                     LocalDate{static_cast<int>(ymd.year()), static_cast<int>(unsigned(ymd.month())),
-                               static_cast<int>(unsigned(ymd.day())),
-                               static_cast<int>(weekday{day}.c_encoding()) + 1}};
+    return LocalTime{
+        static_cast<float>(seconds),
+        LocalDate{static_cast<int>(ymd.year()), static_cast<int>(unsigned(ymd.month())),
+                  static_cast<int>(unsigned(ymd.day())),
+                  static_cast<int>(weekday{day}.c_encoding()) + 1}};
 }
 
 // The wall clock as a day number and seconds into that day, to jump with.
@@ -70,7 +88,7 @@ struct StormClock {
 
 // Beeps are counted, and so are those made while the bell is not checked.
 class WatchingBeeper final : public Beeper {
-public:
+  public:
     void watch(const CheckBox& alarm) { alarm_ = &alarm; }
     void beep() override {
         ++beeps;
@@ -79,7 +97,7 @@ public:
     int beeps = 0;
     int silentBeeps = 0;
 
-private:
+  private:
     const CheckBox* alarm_ = nullptr;
 };
 
@@ -104,7 +122,8 @@ bool digitsUpTo(std::string_view text, std::size_t most) {
 // Up to fifteen integer digits, two, two, and three decimals or an exponent marker.
 bool wellFormed(const std::array<std::string_view, 4>& groups) {
     const std::string_view last = groups[3];
-    const bool marker = last.size() >= 3 && last.substr(0, 2) == "E-" && digitsUpTo(last.substr(2), 2);
+    const bool marker =
+        last.size() >= 3 && last.substr(0, 2) == "E-" && digitsUpTo(last.substr(2), 2);
     return digitsUpTo(groups[0], 15) && digitsUpTo(groups[1], 2) && digitsUpTo(groups[2], 2) &&
            (digitsUpTo(last, 3) || marker);
 }
@@ -144,20 +163,46 @@ StormResult play(const std::vector<Step>& steps) {
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const Step& step = steps[i];
         switch (step.event) {
-            case Event::ClickGo: host.checkBox("Go").userClicks(); break;
-            case Event::ClickReset: host.commandButton("Reset").userClicks(); break;
+            case Event::ClickGo:
+                host.checkBox("Go").userClicks();
+                break;
+            case Event::ClickReset:
+                host.commandButton("Reset").userClicks();
+                break;
             case Event::ClickAlarm:
-            case Event::SpaceOnAlarm: host.checkBox("Alarm").userClicks(); break;
-            case Event::ClickClock: host.optionButton("Clock").userClicks(); break;
-            case Event::ClickStopWatch: host.optionButton("StopWatch").userClicks(); break;
-            case Event::ClickCalendar: host.optionButton("Calendar").userClicks(); break;
-            case Event::Minimise: host.form().userSetsState(WindowState::Minimized); break;
-            case Event::Restore: host.form().userSetsState(WindowState::Normal); break;
-            case Event::Maximise: host.form().userSetsState(WindowState::Maximized); break;
-            case Event::Tick: host.timer("Prog").fires(); break;
-            case Event::Forward: wall.move(step.amount); break;
-            case Event::Back: wall.move(-step.amount); break;
-            case Event::ToMidnight: wall.seconds = 86399.5; break;
+            case Event::SpaceOnAlarm:
+                host.checkBox("Alarm").userClicks();
+                break;
+            case Event::ClickClock:
+                host.optionButton("Clock").userClicks();
+                break;
+            case Event::ClickStopWatch:
+                host.optionButton("StopWatch").userClicks();
+                break;
+            case Event::ClickCalendar:
+                host.optionButton("Calendar").userClicks();
+                break;
+            case Event::Minimise:
+                host.form().userSetsState(WindowState::Minimized);
+                break;
+            case Event::Restore:
+                host.form().userSetsState(WindowState::Normal);
+                break;
+            case Event::Maximise:
+                host.form().userSetsState(WindowState::Maximized);
+                break;
+            case Event::Tick:
+                host.timer("Prog").fires();
+                break;
+            case Event::Forward:
+                wall.move(step.amount);
+                break;
+            case Event::Back:
+                wall.move(-step.amount);
+                break;
+            case Event::ToMidnight:
+                wall.seconds = 86399.5;
+                break;
             case Event::ToMonthEnd: {
                 const LocalDate d = wall.now().date;
                 const auto last = std::chrono::year_month_day_last{
@@ -181,7 +226,8 @@ StormResult play(const std::vector<Step>& steps) {
                     ++wall.days;
                 }
                 break;
-            case Event::Count: break;
+            case Event::Count:
+                break;
         }
         clock.set(wall.now());
 
@@ -193,8 +239,10 @@ StormResult play(const std::vector<Step>& steps) {
             host.commandButton("Reset").enabled() != stopWatch) {
             broken = "Go and Reset are enabled exactly in the stopwatch";
         } else if (running != (!stopWatch || goChecked)) {
-            broken = "the timer runs in clock and calendar, and in the stopwatch while Go is checked";
-        } else if (host.commandButton("Reset").tag() != "" && host.commandButton("Reset").tag() != "!") {
+            broken =
+                "the timer runs in clock and calendar, and in the stopwatch while Go is checked";
+        } else if (host.commandButton("Reset").tag() != "" &&
+                   host.commandButton("Reset").tag() != "!") {
             broken = "Reset's tag is empty or \"!\"";
         } else if (host.form().caption() != "Quendal" && !wellFormedLine(host.form().caption())) {
             broken = "caption '" + host.form().caption() + "' is not well formed";

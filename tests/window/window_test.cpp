@@ -17,7 +17,7 @@ using testing::FakeFormHost;
 
 // 2026-12-08 is a Tuesday, 2026-12-12 a Saturday, 2026-12-13 a Sunday.
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     void start() { ASSERT_EQ(host.run(), 0); }
     std::string labels() {
         return host.label("Blue").caption() + "|" + host.label("Red").caption() + "|" +

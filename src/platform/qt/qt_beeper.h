@@ -7,11 +7,11 @@ namespace quendal::qt {
 
 // The desktop's bell, one at a time.
 class QtBeeper final : public Beeper {
-public:
+  public:
     QtBeeper();
     void beep() override;
 
-private:
+  private:
     BellThrottle throttle_;
 };
 

@@ -16,7 +16,8 @@ void QtLabel::setCaption(std::string_view caption) {
         return;
     }
     caption_ = caption;
-    const QString text = QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
+    const QString text =
+        QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
     widget_->setText(text);
     widget_->setAccessibleName(accessibleName_ + QLatin1Char(' ') + text);
 }

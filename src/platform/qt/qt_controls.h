@@ -15,20 +15,20 @@ namespace quendal::qt {
 // A label's accessible name carries its digits after its own name ("Whole percent 14"),
 // since a name set on a label hides its text from screen readers.
 class QtLabel final : public Label {
-public:
+  public:
     QtLabel(QLabel* widget, QString accessibleName)
         : widget_(widget), accessibleName_(std::move(accessibleName)) {}
     void setCaption(std::string_view caption) override;
     QLabel* widget() const { return widget_; }
 
-private:
+  private:
     QLabel* widget_;
     QString accessibleName_;
     std::string caption_;
 };
 
 class QtCheckBox final : public CheckBox {
-public:
+  public:
     explicit QtCheckBox(QToolButton* widget);
     int value() const override { return widget_->isChecked() ? 1 : 0; }
     void setValue(int value) override { widget_->setChecked(value == 1); }
@@ -37,25 +37,25 @@ public:
     void onClick(EventHandler handler) override { click_ = std::move(handler); }
     QToolButton* widget() const { return widget_; }
 
-private:
+  private:
     QToolButton* widget_;
     EventHandler click_;
 };
 
 class QtOptionButton final : public OptionButton {
-public:
+  public:
     explicit QtOptionButton(QToolButton* widget);
     bool selected() const override { return widget_->isChecked(); }
     void onClick(EventHandler handler) override { click_ = std::move(handler); }
     QToolButton* widget() const { return widget_; }
 
-private:
+  private:
     QToolButton* widget_;
     EventHandler click_;
 };
 
 class QtCommandButton final : public CommandButton {
-public:
+  public:
     explicit QtCommandButton(QToolButton* widget);
     bool enabled() const override { return widget_->isEnabled(); }
     void setEnabled(bool enabled) override { widget_->setEnabled(enabled); }
@@ -64,20 +64,20 @@ public:
     void onClick(EventHandler handler) override { click_ = std::move(handler); }
     QToolButton* widget() const { return widget_; }
 
-private:
+  private:
     QToolButton* widget_;
     std::string tag_;
     EventHandler click_;
 };
 
 class QtTimer final : public Timer {
-public:
+  public:
     QtTimer(QObject* parent, int intervalMs);
     bool enabled() const override { return timer_->isActive(); }
     void setEnabled(bool enabled) override;
     void onTimer(EventHandler handler) override { handler_ = std::move(handler); }
 
-private:
+  private:
     QTimer* timer_;
     EventHandler handler_;
 };

@@ -56,7 +56,7 @@ QIcon picture(std::span<const int> sizes, std::string_view name,
 // A button's picture, read when it is first drawn: a clock that starts in the taskbar
 // reads none until it is restored.
 class LazyPicture final : public QIconEngine {
-public:
+  public:
     LazyPicture(std::string_view name, std::string_view checkedName)
         : name_(name), checkedName_(checkedName) {}
 
@@ -75,7 +75,7 @@ public:
     }
     QIconEngine* clone() const override { return new LazyPicture(*this); }
 
-private:
+  private:
     const QIcon& icon() {
         if (icon_.isNull()) {
             icon_ = picture(kButtonPictureSizes, name_, checkedName_);
@@ -174,8 +174,8 @@ void FormWidget::closeEvent(QCloseEvent* event) {
 QtForm::QtForm(const FormDesign& design) : widget_(*this), state_(design.state) {
     widget_.setObjectName(qstring(design.name));
     setCaption(design.caption);
-    const QRect client = pixelRect(design.clientLeft, design.clientTop, design.clientWidth,
-                                   design.clientHeight);
+    const QRect client =
+        pixelRect(design.clientLeft, design.clientTop, design.clientWidth, design.clientHeight);
     widget_.setFixedSize(client.size());
     widget_.setGeometry(placeOnScreen(client));
     widget_.setWindowIcon(picture(kIconSizes, design.icon));
@@ -241,7 +241,9 @@ void QtForm::stateReported(Qt::WindowStates states) {
     raise(resize_);
 }
 
-void QtForm::closedByUser() { raise(unload_); }
+void QtForm::closedByUser() {
+    raise(unload_);
+}
 
 QtFormHost::QtFormHost(const FormDesign& design)
     : form_(design),
@@ -261,8 +263,9 @@ QtFormHost::QtFormHost(const FormDesign& design)
             order.push_back(&control);
         }
     }
-    std::sort(order.begin(), order.end(),
-              [](const ControlDesign* a, const ControlDesign* b) { return a->tabIndex < b->tabIndex; });
+    std::sort(order.begin(), order.end(), [](const ControlDesign* a, const ControlDesign* b) {
+        return a->tabIndex < b->tabIndex;
+    });
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(widgetOf(order[i - 1]->name), widgetOf(order[i]->name));
     }
@@ -335,8 +338,12 @@ auto& find(Map& map, std::string_view name) {
 }
 }  // namespace
 
-QtLabel& QtFormHost::label(std::string_view name) { return find(labels_, name); }
-QtCheckBox& QtFormHost::checkBox(std::string_view name) { return find(checkBoxes_, name); }
+QtLabel& QtFormHost::label(std::string_view name) {
+    return find(labels_, name);
+}
+QtCheckBox& QtFormHost::checkBox(std::string_view name) {
+    return find(checkBoxes_, name);
+}
 QtOptionButton& QtFormHost::optionButton(std::string_view name) {
     return find(optionButtons_, name);
 }
@@ -349,7 +356,9 @@ QtTimer& QtFormHost::timer(std::string_view name) {
     }
     return *timer_;
 }
-QWidget* QtFormHost::widgetOf(std::string_view name) { return &find(widgets_, name); }
+QWidget* QtFormHost::widgetOf(std::string_view name) {
+    return &find(widgets_, name);
+}
 
 int QtFormHost::run() {
     form_.loadAndShow();

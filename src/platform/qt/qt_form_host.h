@@ -19,19 +19,19 @@ class QtForm;
 // The top-level window. It only passes the user's state changes and closing on to the
 // form; everything else is plain QWidget.
 class FormWidget final : public QWidget {
-public:
+  public:
     explicit FormWidget(QtForm& form) : form_(form) {}
 
-protected:
+  protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     QtForm& form_;
 };
 
 class QtForm final : public Form {
-public:
+  public:
     QtForm(const FormDesign& design);
 
     void setCaption(std::string_view caption) override;
@@ -50,7 +50,7 @@ public:
     void stateReported(Qt::WindowStates states);
     void closedByUser();
 
-private:
+  private:
     void applyState();
 
     FormWidget widget_;
@@ -69,7 +69,7 @@ private:
 };
 
 class QtFormHost final : public FormHost {
-public:
+  public:
     explicit QtFormHost(const FormDesign& design);
     QtFormHost(const QtFormHost&) = delete;
     QtFormHost& operator=(const QtFormHost&) = delete;
@@ -85,7 +85,7 @@ public:
     // The widget that shows the named control.
     QWidget* widgetOf(std::string_view name);
 
-private:
+  private:
     void addControl(const ControlDesign& design, const QFont& labelFont);
 
     QtForm form_;

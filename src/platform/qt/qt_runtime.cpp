@@ -54,7 +54,7 @@ void printMessage(QtMsgType, const QMessageLogContext&, const QString& message) 
 }
 
 class QtRuntime final : public Runtime {
-public:
+  public:
     QtRuntime(int& argc, char** argv) : application_(argc, argv) {}
 
     std::unique_ptr<FormHost> createForm(const FormDesign& design) override {
@@ -63,7 +63,7 @@ public:
     const WallClock& clock() const override { return clock_; }
     Beeper& beeper() override { return beeper_; }
 
-private:
+  private:
     QApplication application_;
     SystemClock clock_;
     qt::QtBeeper beeper_;

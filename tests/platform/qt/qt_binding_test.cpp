@@ -1,12 +1,12 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QFontDatabase>
 #include <QLabel>
-#include <QTest>
 #include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
@@ -20,7 +20,7 @@ namespace quendal::qt {
 namespace {
 
 class QtBindingTest : public ::testing::Test {
-protected:
+  protected:
     const FormDesign& design = windowDesign();
     QtFormHost host{design};
 
@@ -35,10 +35,11 @@ TEST_F(QtBindingTest, ControlsStandWhereTheDesignPutsThem) {
     EXPECT_EQ(host.form().widget().minimumSize(), QSize(481, 33)) << "fixed size";
     EXPECT_EQ(host.form().widget().maximumSize(), QSize(481, 33)) << "fixed size";
     const std::map<std::string, QRect> pixels = {
-        {"Go", {0, 0, 41, 33}},       {"Reset", {40, 0, 41, 33}},   {"Blue", {88, 0, 49, 33}},
-        {"Red", {136, 0, 49, 33}},    {"Yellow", {184, 0, 49, 33}}, {"Green", {232, 0, 65, 33}},
-        {"Alarm", {304, 0, 41, 33}},  {"Clock", {360, 0, 41, 33}},  {"StopWatch", {400, 0, 41, 33}},
-        {"Calendar", {440, 0, 41, 33}},
+        {"Go", {0, 0, 41, 33}},          {"Reset", {40, 0, 41, 33}},
+        {"Blue", {88, 0, 49, 33}},       {"Red", {136, 0, 49, 33}},
+        {"Yellow", {184, 0, 49, 33}},    {"Green", {232, 0, 65, 33}},
+        {"Alarm", {304, 0, 41, 33}},     {"Clock", {360, 0, 41, 33}},
+        {"StopWatch", {400, 0, 41, 33}}, {"Calendar", {440, 0, 41, 33}},
     };
     for (const auto& [name, rect] : pixels) {
         EXPECT_EQ(host.widgetOf(name)->geometry(), rect) << name;
@@ -93,8 +94,7 @@ TEST_F(QtBindingTest, LabelsUseTheDesignedFaceAndColours) {
                      label->font().strikeOut())
             << name;
         EXPECT_EQ(label->font().families(), (QStringList{"Arial Black", "Lato"})) << name;
-        EXPECT_EQ(QFontInfo(label->font()).family(), designedFace ? "Arial Black" : "Lato")
-            << name;
+        EXPECT_EQ(QFontInfo(label->font()).family(), designedFace ? "Arial Black" : "Lato") << name;
         EXPECT_GE(QFontInfo(label->font()).weight(), QFont::Black) << name;
         EXPECT_EQ(label->text().toStdString(), std::string(control(name).caption)) << name;
     }
@@ -175,7 +175,7 @@ TEST_F(QtBindingTest, SettingTheWindowStateRaisesResizeBeforeReturning) {
     form.setWindowState(WindowState::Minimized);
     form.setWindowState(WindowState::Maximized);
     EXPECT_EQ(seen, (std::vector<WindowState>{WindowState::Normal, WindowState::Minimized,
-                                               WindowState::Maximized}));
+                                              WindowState::Maximized}));
     QApplication::processEvents();
     EXPECT_EQ(seen.size(), 3U) << "no second Resize when the window confirms the change";
 
@@ -265,7 +265,9 @@ TEST_F(QtBindingTest, EveryPictureRendersAtEachSize) {
     }
 }
 
-QImage grab(QWidget* widget) { return widget->grab().toImage(); }
+QImage grab(QWidget* widget) {
+    return widget->grab().toImage();
+}
 
 TEST_F(QtBindingTest, GoShowsTheLitBulbWhileChecked) {
     auto* go = qobject_cast<QToolButton*>(host.widgetOf("Go"));
@@ -290,8 +292,8 @@ TEST_F(QtBindingTest, ButtonsShowOnlyTheirPictureAndSayWhatTheyDo) {
         EXPECT_FALSE(widget->accessibleName().isEmpty()) << c.name;
         EXPECT_FALSE(widget->accessibleDescription().isEmpty()) << c.name;
         if (c.kind == ControlKind::Label) {
-            EXPECT_TRUE(widget->accessibleName().endsWith(
-                QString::fromStdString(std::string(c.caption))))
+            EXPECT_TRUE(
+                widget->accessibleName().endsWith(QString::fromStdString(std::string(c.caption))))
                 << c.name << ": the digits stay readable";
             continue;
         }
@@ -328,8 +330,8 @@ int main(int argc, char** argv) {
     // A private runtime directory, or Qt complains on stderr where none is set.
     QTemporaryDir runtimeDir;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        QFile::setPermissions(runtimeDir.path(), QFile::ReadOwner | QFile::WriteOwner |
-                                                      QFile::ExeOwner);
+        QFile::setPermissions(runtimeDir.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toUtf8());
     }
     QApplication application(argc, argv);
