@@ -9,6 +9,13 @@ namespace quendal {
 
 using EventHandler = std::function<void()>;
 
+// Raises an event: runs its handler, if one is set.
+inline void raise(const EventHandler& handler) {
+    if (handler) {
+        handler();
+    }
+}
+
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 
 class Form {

@@ -13,12 +13,6 @@
 // for driving the window's handlers without a display.
 namespace quendal::testing {
 
-inline void raise(const EventHandler& handler) {
-    if (handler) {
-        handler();
-    }
-}
-
 class FakeForm final : public Form {
   public:
     void setCaption(std::string_view caption) override { caption_ = caption; }

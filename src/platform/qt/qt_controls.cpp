@@ -1,15 +1,7 @@
 #include "platform/qt/qt_controls.h"
 
 namespace quendal::qt {
-namespace {
-
-void raise(const EventHandler& handler) {
-    if (handler) {
-        handler();
-    }
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void QtLabel::setCaption(std::string_view caption) {
     if (caption == caption_) {

@@ -14,10 +14,13 @@
 namespace quendal::qt {
 namespace {
 
-void raise(const EventHandler& handler) {
-    if (handler) {
-        handler();
+template <typename Map>
+auto& find(Map& map, std::string_view name) {
+    const auto it = map.find(name);
+    if (it == map.end()) {
+        throw std::out_of_range("no such control: " + std::string(name));
     }
+    return *it->second;
 }
 
 QString qstring(std::string_view text) {
@@ -326,17 +329,6 @@ void QtFormHost::addControl(const ControlDesign& design, const QFont& font) {
     widget->setGeometry(pixelRect(design.left, design.top, design.width, design.height));
     widgets_.emplace(name, widget);
 }
-
-namespace {
-template <typename Map>
-auto& find(Map& map, std::string_view name) {
-    const auto it = map.find(name);
-    if (it == map.end()) {
-        throw std::out_of_range("no such control: " + std::string(name));
-    }
-    return *it->second;
-}
-}  // namespace
 
 QtLabel& QtFormHost::label(std::string_view name) {
     return find(labels_, name);
