@@ -4,7 +4,9 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <algorithm>
 #include <span>
@@ -41,8 +43,12 @@ constexpr int kIconSizes[] = {16, 32, 48, 64};
 void addPicture(QIcon& icon, std::span<const int> sizes, std::string_view name,
                 QIcon::State state) {
     for (const int size : sizes) {
-        icon.addFile(QStringLiteral(":/pictures/%1-%2.png").arg(qstring(name)).arg(size),
-                     QSize(size, size), QIcon::Normal, state);
+        // Read as PNG and nothing else: a reader left to guess the format loads every
+        // image format plugin there is to ask each of them.
+        QImageReader reader(QStringLiteral(":/pictures/%1-%2.png").arg(qstring(name)).arg(size),
+                            "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()), QIcon::Normal, state);
     }
 }
 
