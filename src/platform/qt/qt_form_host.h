@@ -32,7 +32,7 @@ class FormWidget final : public QWidget {
 
 class QtForm final : public Form {
   public:
-    QtForm(const FormDesign& design);
+    explicit QtForm(const FormDesign& design);
 
     void setCaption(std::string_view caption) override;
     WindowState windowState() const override { return state_; }
