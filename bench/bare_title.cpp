@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
         std::printf("refreshes %ld\n", refreshes);
         std::fflush(stdout);
     });
+    report.setTimerType(Qt::PreciseTimer);
     report.start(1000);
     window.showMinimized();
     return QApplication::exec();

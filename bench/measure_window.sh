@@ -16,6 +16,9 @@ start_virtual_desktop
 ticks=$(getconf CLK_TCK)
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 rss_kib() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
+# The programs print their count of refreshes once a second; the rate is taken between
+# two of those reports, over whole seconds.
+reports() { wc -l <"$1"; }
 last_count() { tail -n 1 "$1" | awk '{print $2}'; }
 
 # Both programs run at 09:00 tomorrow, hours before the clock's alarm. The clock is
@@ -36,11 +39,12 @@ measure() {
             xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
         fi
         sleep 1.5
-        local c0 t0 c1 t1
-        c0=$(last_count "$log"); t0=$(cpu_ticks "$pid"); sleep "$seconds"
-        c1=$(last_count "$log"); t1=$(cpu_ticks "$pid")
-        echo "$name $state $(((c1 - c0) / seconds)) $(((t1 - t0) * 100 / ticks / seconds)) $(rss_kib "$pid")" \
-            >>"$work/results"
+        local c0 n0 t0 c1 n1 t1
+        c0=$(last_count "$log"); n0=$(reports "$log"); t0=$(cpu_ticks "$pid")
+        sleep "$seconds"
+        c1=$(last_count "$log"); n1=$(reports "$log"); t1=$(cpu_ticks "$pid")
+        echo "$name $state $(((c1 - c0) / (n1 - n0))) $(((t1 - t0) * 100 / ticks / seconds))" \
+            "$(rss_kib "$pid")" >>"$work/results"
     done
     kill "$pid"
     wait "$pid" 2>/dev/null || true

@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
         std::printf("refreshes %ld\n", clock.reads());
         std::fflush(stdout);
     });
+    report.setTimerType(Qt::PreciseTimer);
     report.start(1000);
     return host->run();
 }
