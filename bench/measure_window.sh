@@ -8,7 +8,6 @@ build=$1
 runs=${2:-5}
 seconds=${3:-5}
 source "$(dirname "$0")/../scripts/lib/desktop.sh"
-FAKETIME_LIB=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -n 1)
 work=$(mktemp -d)
 trap 'stop_virtual_desktop; rm -rf "$work"' EXIT
 start_virtual_desktop
@@ -21,11 +20,8 @@ rss_kib() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
 reports() { wc -l <"$1"; }
 last_count() { tail -n 1 "$1" | awk '{print $2}'; }
 
-# Both programs run at 09:00 tomorrow, hours before the clock's alarm. The clock is
-# moved forward, never back: font caches written today must not look as if they came
-# from the future, or the font library rebuilds them at every start.
-midnight=$(date -d 'tomorrow 00:00' +%s)
-nine_tomorrow="+$((midnight + 9 * 3600 - $(date +%s)))s"
+# Both programs run at 09:00 tomorrow, hours before the clock's alarm.
+nine_tomorrow=$(nine_tomorrow)
 
 # measure NAME PROGRAM: one run; appends "name state refreshes/s cpu% rss" lines.
 measure() {

@@ -48,3 +48,15 @@ configure_and_build() {
     fi
     cmake --build "$dir"
 }
+
+# Builds the program as a user runs it, in build/release.
+build_release() {
+    configure_and_build "$QUENDAL_ROOT/build/release" -DCMAKE_BUILD_TYPE=Release \
+        -DQUENDAL_BUILD_TESTS=OFF >/dev/null
+}
+
+# Builds the benchmarks and their measuring programs, in build/bench.
+build_bench() {
+    configure_and_build "$QUENDAL_ROOT/build/bench" -DCMAKE_BUILD_TYPE=Release \
+        -DQUENDAL_BUILD_TESTS=OFF -DQUENDAL_BUILD_BENCH=ON -DQUENDAL_WERROR=ON >/dev/null
+}

@@ -2,6 +2,16 @@
 # there is no screen: the headless run, the end-to-end tests, the screenshots and the
 # measurements. Sourced, not run. Needs xvfb, openbox and x11-utils.
 
+# libfaketime, for running a program at any wall-clock time (Debian's faketime package).
+FAKETIME_LIB=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1 || true)
+
+# A FAKETIME setting for 09:00 tomorrow, hours before the clock's alarm, running. The
+# clock is moved forward, never back: font caches written today must not look as if
+# they came from the future, or the font library rebuilds them at every start.
+nine_tomorrow() {
+    echo "+$(($(date -d 'tomorrow 00:00' +%s) + 9 * 3600 - $(date +%s)))s"
+}
+
 # Starts the desktop on a free display and exports DISPLAY. The caller stops it with
 # stop_virtual_desktop (an EXIT trap is the safe place).
 start_virtual_desktop() {

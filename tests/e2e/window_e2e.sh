@@ -7,7 +7,6 @@ QUENDAL=$1
 BELL_COUNTER=$2
 source "$(dirname "$0")/../../scripts/lib/desktop.sh"
 
-FAKETIME_LIB=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -n 1)
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok: $*"; }

@@ -57,14 +57,9 @@ struct Step {
 };
 
 LocalTime timeAt(long days, double seconds) {
-    using namespace std::chrono;
-    const sys_days day{std::chrono::days{days}};
-    const year_month_day ymd{day};
-    return LocalTime{
-        static_cast<float>(seconds),
-        LocalDate{static_cast<int>(ymd.year()), static_cast<int>(unsigned(ymd.month())),
-                  static_cast<int>(unsigned(ymd.day())),
-                  static_cast<int>(weekday{day}.c_encoding()) + 1}};
+    const std::chrono::year_month_day ymd{std::chrono::sys_days{std::chrono::days{days}}};
+    return testing::at(static_cast<int>(ymd.year()), static_cast<int>(unsigned(ymd.month())),
+                       static_cast<int>(unsigned(ymd.day())), static_cast<float>(seconds));
 }
 
 // The wall clock as a day number and seconds into that day, to jump with.

@@ -151,8 +151,6 @@ QToolButton* pictureButton(QWidget* parent, const ControlDesign& design) {
     return button;
 }
 
-}  // namespace
-
 QFont labelFont(const FontDesign& design) {
     // The face is found when the digits are first drawn, not here: a clock that starts in
     // the taskbar never loads the font database until it is restored. The designed
@@ -167,6 +165,8 @@ QFont labelFont(const FontDesign& design) {
     font.setStrikeOut(false);
     return font;
 }
+
+}  // namespace
 
 void FormWidget::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {

@@ -99,8 +99,4 @@ class QtFormHost final : public FormHost {
     std::map<std::string, std::unique_ptr<QtCommandButton>, std::less<>> commandButtons_;
 };
 
-// The face of the digit labels: the designed family where it is installed, otherwise
-// the heavy stand-in.
-QFont labelFont(const FontDesign& design);
-
 }  // namespace quendal::qt
