@@ -1,6 +1,10 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
+
+#include "platform/controls.h"
+#include "platform/monotonic.h"
 
 namespace quendal {
 
@@ -9,7 +13,7 @@ namespace quendal {
 // bell can sound and no faster.
 class BellThrottle {
   public:
-    using TimePoint = std::chrono::steady_clock::time_point;
+    using TimePoint = MonoTime;
 
     explicit BellThrottle(std::chrono::milliseconds duration) : duration_(duration) {}
 
@@ -27,6 +31,24 @@ class BellThrottle {
     std::chrono::milliseconds duration_;
     bool rung_ = false;
     TimePoint last_{};
+};
+
+// The platform's bell, one at a time. A binding gives the raw bell and how long it sounds.
+class ThrottledBeeper final : public Beeper {
+  public:
+    ThrottledBeeper(std::function<void()> ring, std::chrono::milliseconds duration, MonoClock now)
+        : ring_(std::move(ring)), throttle_(duration), now_(std::move(now)) {}
+
+    void beep() override {
+        if (throttle_.admit(now_())) {
+            ring_();
+        }
+    }
+
+  private:
+    std::function<void()> ring_;
+    BellThrottle throttle_;
+    MonoClock now_;
 };
 
 }  // namespace quendal

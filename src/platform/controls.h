@@ -10,7 +10,7 @@ namespace quendal {
 using EventHandler = std::function<void()>;
 
 // Raises an event: runs its handler, if one is set.
-inline void raise(const EventHandler& handler) {
+inline void raiseEvent(const EventHandler& handler) {
     if (handler) {
         handler();
     }
@@ -22,17 +22,21 @@ class Form {
   public:
     virtual ~Form() = default;
 
-    // The title bar and taskbar text, exactly as given.
+    // The title bar and taskbar text, exactly as given (UTF-8). It reaches the screen
+    // within one frame; setting the text it already has costs nothing.
     virtual void setCaption(std::string_view caption) = 0;
     virtual WindowState windowState() const = 0;
     // Applies at once: windowState() returns the new state as soon as this returns, and
-    // a change raises Resize before this returns.
+    // a change raises Resize before this returns. Normal also brings the window up in
+    // front of the others. Setting the state it already has does nothing.
     virtual void setWindowState(WindowState state) = 0;
 
     // Load: once, before the window is first shown.
     virtual void onLoad(EventHandler handler) = 0;
-    // Resize: at the first showing and after every change of size or state, whether the
-    // user or the program made it; once per change.
+    // Resize: at the first showing and after every change of state, whether the user or
+    // the program made it; once per change. The window is of fixed size, so a change of
+    // state is the only change there is. A full-screen window counts as Normal: its
+    // controls are on show.
     virtual void onResize(EventHandler handler) = 0;
     // Unload: when the user closes the window. Afterwards the window is destroyed and
     // the program ends.
@@ -42,7 +46,8 @@ class Form {
 class Label {
   public:
     virtual ~Label() = default;
-    // Setting the text it already shows costs nothing visible.
+    // Text in UTF-8. It reaches the screen within one frame; setting the text it already
+    // has costs nothing.
     virtual void setCaption(std::string_view caption) = 0;
 };
 
@@ -64,7 +69,7 @@ class OptionButton {
   public:
     virtual ~OptionButton() = default;
     virtual bool selected() const = 0;
-    // Click: after the user has selected it.
+    // Click: after the user has selected it, also when it was selected already.
     virtual void onClick(EventHandler handler) = 0;
 };
 
@@ -85,6 +90,7 @@ class Timer {
   public:
     virtual ~Timer() = default;
     virtual bool enabled() const = 0;
+    // Enabling a timer that already runs changes nothing: it keeps its rhythm.
     virtual void setEnabled(bool enabled) = 0;
     virtual void onTimer(EventHandler handler) = 0;
 };

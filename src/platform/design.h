@@ -2,17 +2,29 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "platform/controls.h"
 
 // A window as designed: what exists when it is created, before any handler runs.
-// Positions and sizes are in twips, 1/1440 inch, 15 to a logical pixel.
+// Positions and sizes are in twips, 1/1440 inch: 15 to a pixel on a screen of 96 dots
+// per inch, 30 on one of 192.
 namespace quendal {
 
-constexpr int kTwipsPerPixel = 15;
-constexpr int pixelsFromTwips(int twips) {
-    return twips / kTwipsPerPixel;
-}
+constexpr int kTwipsPerInch = 1440;
+constexpr double kStandardDotsPerInch = 96.0;
+
+// The nearest whole pixel to a position in twips, on a screen of `dotsPerInch`.
+int pixelsFromTwips(int twips, double dotsPerInch);
+
+struct PixelRect {
+    int left, top, width, height;
+    friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+// Each edge is rounded on its own, so that controls that meet or overlap in twips meet or
+// overlap in pixels at any resolution.
+PixelRect pixelRect(int left, int top, int width, int height, double dotsPerInch);
 
 enum class ControlKind { Label, CheckBox, OptionButton, CommandButton };
 
@@ -41,13 +53,16 @@ struct ControlDesign {
     // does (also its tooltip).
     std::string_view accessibleName = {};
     std::string_view description = {};
+    // Option button only: its group, of which exactly one is selected.
+    std::string_view group = {};
 };
 
 struct FontDesign {
     std::string_view family;
     double pointSize;
-    int weight;  // 400 normal
-    // Used where `family` is not installed: a heavy face to stand in for it.
+    int weight;  // 400 normal: the designed face is heavy in itself
+    // Used where `family` is not installed: a face to stand in for it, at the weight that
+    // makes it look like the designed one.
     std::string_view fallbackFamily;
     int fallbackWeight;
 };
@@ -68,5 +83,10 @@ struct FormDesign {
     std::span<const ControlDesign> controls;
     TimerDesign timer;
 };
+
+// The controls that take the keyboard focus (all but labels), in the order of their tab
+// indexes: the order Tab moves the focus in, and the focus starts on the first of them
+// that is enabled.
+std::vector<const ControlDesign*> focusOrder(const FormDesign& design);
 
 }  // namespace quendal

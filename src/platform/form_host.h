@@ -35,6 +35,8 @@ class Runtime {
     virtual std::unique_ptr<FormHost> createForm(const FormDesign& design) = 0;
     virtual const WallClock& clock() const = 0;
     virtual Beeper& beeper() = 0;
+    // Says why the program cannot go on, where the user will see it.
+    virtual void fail(std::string_view why) = 0;
 };
 
 // Connects to the desktop. On failure prints one line on stderr that says why and

@@ -1,3 +1,5 @@
+#include <exception>
+
 #include "platform/form_host.h"
 #include "window/window.h"
 #include "window/window_design.h"
@@ -7,7 +9,12 @@ int main(int argc, char** argv) {
     if (!runtime) {
         return 1;
     }
-    auto host = runtime->createForm(quendal::windowDesign());
-    quendal::Window window(*host, runtime->clock(), runtime->beeper());
-    return host->run();
+    try {
+        auto host = runtime->createForm(quendal::windowDesign());
+        quendal::Window window(*host, runtime->clock(), runtime->beeper());
+        return host->run();
+    } catch (const std::exception& failure) {
+        runtime->fail(failure.what());
+        return 1;
+    }
 }

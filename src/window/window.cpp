@@ -1,6 +1,7 @@
 #include "window/window.h"
 
 #include "platform/rounding.h"
+#include "window/window_design.h"
 
 namespace quendal {
 namespace {
@@ -22,17 +23,17 @@ Window::Window(FormHost& host, const WallClock& clock, Beeper& beeper)
     : clock_(clock),
       beeper_(beeper),
       form_(host.form()),
-      Go(host.checkBox("Go")),
-      Reset(host.commandButton("Reset")),
-      Blue(host.label("Blue")),
-      Red(host.label("Red")),
-      Yellow(host.label("Yellow")),
-      Green(host.label("Green")),
-      Alarm(host.checkBox("Alarm")),
-      Clock(host.optionButton("Clock")),
-      StopWatch(host.optionButton("StopWatch")),
-      Calendar(host.optionButton("Calendar")),
-      Prog(host.timer("Prog")) {
+      Go(host.checkBox(names::Go)),
+      Reset(host.commandButton(names::Reset)),
+      Blue(host.label(names::Blue)),
+      Red(host.label(names::Red)),
+      Yellow(host.label(names::Yellow)),
+      Green(host.label(names::Green)),
+      Alarm(host.checkBox(names::Alarm)),
+      Clock(host.optionButton(names::Clock)),
+      StopWatch(host.optionButton(names::StopWatch)),
+      Calendar(host.optionButton(names::Calendar)),
+      Prog(host.timer(names::Prog)) {
     form_.onLoad([this] { Form_Load(); });
     form_.onResize([this] { Form_Resize(); });
     form_.onUnload([this] { Form_Unload(); });
@@ -43,6 +44,20 @@ Window::Window(FormHost& host, const WallClock& clock, Beeper& beeper)
     StopWatch.onClick([this] { StopWatch_Click(); });
     Calendar.onClick([this] { Calendar_Click(); });
     Alarm.onClick([this] { Alarm_Click(); });
+}
+
+// The host may outlive the window: its events must then find no handler.
+Window::~Window() {
+    form_.onLoad(nullptr);
+    form_.onResize(nullptr);
+    form_.onUnload(nullptr);
+    Prog.onTimer(nullptr);
+    Go.onClick(nullptr);
+    Reset.onClick(nullptr);
+    Clock.onClick(nullptr);
+    StopWatch.onClick(nullptr);
+    Calendar.onClick(nullptr);
+    Alarm.onClick(nullptr);
 }
 
 void Window::Form_Load() {

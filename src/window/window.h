@@ -13,6 +13,7 @@ namespace quendal {
 class Window {
   public:
     Window(FormHost& host, const WallClock& clock, Beeper& beeper);
+    ~Window();
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 

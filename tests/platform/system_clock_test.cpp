@@ -1,4 +1,4 @@
-#include "platform/system_clock.h"
+#include "platform/clock/system_clock.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <string>
+#include <system_error>
 
 namespace quendal {
 namespace {
@@ -70,15 +71,32 @@ TEST(SystemClock, ReadsLocalTimeOfDayWithItsFractionInEachZone) {
     }
 }
 
-TEST(SystemClock, HasSubSecondResolution) {
-    const SystemClock clock;
-    const ScopedTimeZone zone("UTC0");
-    bool sawFraction = false;
-    for (int i = 0; i < 2000 && !sawFraction; ++i) {
-        const float s = clock.now().secondsSinceMidnight;
-        sawFraction = s != std::floor(s);
+// The fraction of a second comes through, at any time of day, and fields that no clock
+// gives are refused rather than shown.
+TEST(SystemClock, LocalTimeKeepsTheFractionOfTheFieldsAndRefusesImpossibleOnes) {
+    const struct {
+        CalendarFields fields;
+        float seconds;  // since midnight; negative: refused
+        int weekday;
+    } cases[] = {
+        {{2026, 12, 8, 2, 3, 25, 46, 500'000'000}, 12346.5F, 3},
+        {{2026, 12, 8, 2, 0, 0, 0, 1'000'000}, 0.001F, 3},
+        {{2026, 12, 13, 0, 23, 59, 59, 999'000'000}, 86399.999F, 1},
+        {{2026, 12, 12, 6, 14, 0, 0, 0}, 50400.0F, 7},
+        {{2026, 13, 8, 2, 3, 25, 46, 0}, -1, 0},
+        {{2026, 12, 8, 7, 3, 25, 46, 0}, -1, 0},
+        {{2026, 12, 8, 2, 24, 0, 0, 0}, -1, 0},
+        {{2026, 12, 8, 2, 3, 25, 46, 1'000'000'000}, -1, 0},
+    };
+    for (const auto& c : cases) {
+        if (c.seconds < 0) {
+            EXPECT_THROW(localTimeFrom(c.fields), std::system_error) << c.fields.month;
+            continue;
+        }
+        const LocalTime time = localTimeFrom(c.fields);
+        EXPECT_EQ(time.secondsSinceMidnight, c.seconds);
+        EXPECT_EQ(time.date, (LocalDate{c.fields.year, c.fields.month, c.fields.day, c.weekday}));
     }
-    EXPECT_TRUE(sawFraction);
 }
 
 TEST(SystemClock, DateMatchesTheCalendarOfTheSameInstant) {

@@ -159,32 +159,32 @@ StormResult play(const std::vector<Step>& steps) {
         const Step& step = steps[i];
         switch (step.event) {
             case Event::ClickGo:
-                host.checkBox("Go").userClicks();
+                host.click("Go");
                 break;
             case Event::ClickReset:
-                host.commandButton("Reset").userClicks();
+                host.click("Reset");
                 break;
             case Event::ClickAlarm:
             case Event::SpaceOnAlarm:
-                host.checkBox("Alarm").userClicks();
+                host.click("Alarm");
                 break;
             case Event::ClickClock:
-                host.optionButton("Clock").userClicks();
+                host.click("Clock");
                 break;
             case Event::ClickStopWatch:
-                host.optionButton("StopWatch").userClicks();
+                host.click("StopWatch");
                 break;
             case Event::ClickCalendar:
-                host.optionButton("Calendar").userClicks();
+                host.click("Calendar");
                 break;
             case Event::Minimise:
-                host.form().userSetsState(WindowState::Minimized);
+                host.userSetsState(WindowState::Minimized);
                 break;
             case Event::Restore:
-                host.form().userSetsState(WindowState::Normal);
+                host.userSetsState(WindowState::Normal);
                 break;
             case Event::Maximise:
-                host.form().userSetsState(WindowState::Maximized);
+                host.userSetsState(WindowState::Maximized);
                 break;
             case Event::Tick:
                 host.timer("Prog").fires();
@@ -240,11 +240,11 @@ StormResult play(const std::vector<Step>& steps) {
                    host.commandButton("Reset").tag() != "!") {
             broken = "Reset's tag is empty or \"!\"";
         } else if (host.form().caption() != "Quendal" && !wellFormedLine(host.form().caption())) {
-            broken = "caption '" + host.form().caption() + "' is not well formed";
+            broken = "caption '" + std::string(host.form().caption()) + "' is not well formed";
         } else if (!wellFormed({host.label("Blue").caption(), host.label("Red").caption(),
                                 host.label("Yellow").caption(), host.label("Green").caption()})) {
             broken = "labels not well formed";
-        } else if (host.form().programStateSets(WindowState::Normal) > 1) {
+        } else if (host.programStateSets(WindowState::Normal) > 1) {
             broken = "the alarm was raised twice";
         } else if (beeper.silentBeeps > 0) {
             broken = "a beep while the bell is not checked";
@@ -253,7 +253,7 @@ StormResult play(const std::vector<Step>& steps) {
             return {broken, i + 1, 0, 0};
         }
     }
-    return {"", steps.size(), host.form().programStateSets(WindowState::Normal), beeper.beeps};
+    return {"", steps.size(), host.programStateSets(WindowState::Normal), beeper.beeps};
 }
 
 TEST(EventStorm, EveryRuleHoldsAfterEveryEvent) {

@@ -20,13 +20,16 @@ class WindowTest : public ::testing::Test {
   protected:
     void start() { ASSERT_EQ(host.run(), 0); }
     std::string labels() {
-        return host.label("Blue").caption() + "|" + host.label("Red").caption() + "|" +
-               host.label("Yellow").caption() + "|" + host.label("Green").caption();
+        std::string text;
+        for (const char* name : {"Blue", "Red", "Yellow", "Green"}) {
+            text += std::string(host.label(name).caption()) + (name[0] == 'G' ? "" : "|");
+        }
+        return text;
     }
     void tick() { host.timer("Prog").fires(); }
-    const std::string& caption() { return host.form().caption(); }
-    void restore() { host.form().userSetsState(WindowState::Normal); }
-    void minimise() { host.form().userSetsState(WindowState::Minimized); }
+    std::string caption() { return std::string(host.form().caption()); }
+    void restore() { host.userSetsState(WindowState::Normal); }
+    void minimise() { host.userSetsState(WindowState::Minimized); }
 
     FakeClock clock;
     FakeBeeper beeper;
@@ -76,7 +79,7 @@ TEST_F(WindowTest, DisplayFollowsTheWindowState) {
     EXPECT_EQ(caption(), " 57 87 037");
     EXPECT_EQ(labels(), "14|28|93|518") << "the labels keep what they showed last";
 
-    host.form().userSetsState(WindowState::Maximized);
+    host.userSetsState(WindowState::Maximized);
     EXPECT_EQ(caption(), "Quendal");
     tick();
     EXPECT_EQ(caption(), " 57 87 037");
@@ -92,20 +95,20 @@ TEST_F(WindowTest, EachRefreshReadsTheClockOnce) {
 TEST_F(WindowTest, HoldKeepsTheDisplayWhileTheStopwatchRunsOn) {
     clock.set(2026, 12, 8, 10, 0, 0);
     start();
-    host.optionButton("StopWatch").userClicks();
+    host.click("StopWatch");
     EXPECT_TRUE(host.checkBox("Go").enabled());
     EXPECT_TRUE(host.commandButton("Reset").enabled());
     clock.set(2026, 12, 8, 10, 5, 0);
     tick();
     EXPECT_EQ(caption(), " 34 72 222");
 
-    host.checkBox("Go").userClicks();
+    host.click("Go");
     EXPECT_FALSE(host.timer("Prog").enabled());
     clock.set(2026, 12, 8, 10, 10, 0);
     tick();
     EXPECT_EQ(caption(), " 34 72 222") << "held";
 
-    host.checkBox("Go").userClicks();
+    host.click("Go");
     EXPECT_TRUE(host.timer("Prog").enabled());
     tick();
     EXPECT_EQ(caption(), " 69 44 444") << "runs on from the same start";
@@ -114,9 +117,9 @@ TEST_F(WindowTest, HoldKeepsTheDisplayWhileTheStopwatchRunsOn) {
 TEST_F(WindowTest, RestartWhileRunningStartsFromAboutZero) {
     clock.set(2026, 12, 8, 10, 0, 0);
     start();
-    host.optionButton("StopWatch").userClicks();
+    host.click("StopWatch");
     clock.set(2026, 12, 8, 36599.5F);  // 10:09:59.5 rounds to the even 36600
-    host.commandButton("Reset").userClicks();
+    host.click("Reset");
     EXPECT_EQ(caption(), "5 78 70 E-4") << "the rounded start lies half a second ahead";
     clock.set(2026, 12, 8, 36630.0F);
     tick();
@@ -126,18 +129,18 @@ TEST_F(WindowTest, RestartWhileRunningStartsFromAboutZero) {
 TEST_F(WindowTest, RestartWhileHeldWaitsForTheDisplayToRunAgain) {
     clock.set(2026, 12, 8, 10, 0, 0);
     start();
-    host.optionButton("StopWatch").userClicks();
-    host.checkBox("Go").userClicks();  // hold
+    host.click("StopWatch");
+    host.click("Go");  // hold
     clock.set(2026, 12, 8, 10, 5, 0);
-    host.commandButton("Reset").userClicks();
+    host.click("Reset");
     EXPECT_EQ(host.commandButton("Reset").tag(), "!");
     EXPECT_EQ(caption(), " 34 72 222") << "one refresh from the old start";
-    host.commandButton("Reset").userClicks();
+    host.click("Reset");
     EXPECT_EQ(host.commandButton("Reset").tag(), "!") << "a second click changes nothing";
     EXPECT_FALSE(host.timer("Prog").enabled());
 
     clock.set(2026, 12, 8, 10, 10, 0);
-    host.checkBox("Go").userClicks();  // run: the restart happens now
+    host.click("Go");  // run: the restart happens now
     EXPECT_EQ(host.commandButton("Reset").tag(), "");
     clock.set(2026, 12, 8, 10, 10, 30);
     tick();
@@ -147,26 +150,26 @@ TEST_F(WindowTest, RestartWhileHeldWaitsForTheDisplayToRunAgain) {
 TEST_F(WindowTest, PendingRestartSurvivesAModeSwitchAndHoldReturnsWithTheStopwatch) {
     clock.set(2026, 3, 10, 10, 0, 0);  // early in the year: the calendar stays below the alarm
     start();
-    host.optionButton("StopWatch").userClicks();
-    host.checkBox("Go").userClicks();
-    host.commandButton("Reset").userClicks();
+    host.click("StopWatch");
+    host.click("Go");
+    host.click("Reset");
     ASSERT_EQ(host.commandButton("Reset").tag(), "!");
 
     for (const char* mode : {"Clock", "Calendar"}) {
-        host.optionButton(mode).userClicks();
+        host.click(mode);
         EXPECT_EQ(host.commandButton("Reset").tag(), "!") << mode;
         EXPECT_TRUE(host.timer("Prog").enabled()) << mode << " runs despite the hold";
         EXPECT_FALSE(host.checkBox("Go").enabled()) << mode;
         EXPECT_FALSE(host.commandButton("Reset").enabled()) << mode;
     }
     clock.set(2026, 3, 10, 10, 3, 0);
-    host.optionButton("Clock").userClicks();
+    host.click("Clock");
     EXPECT_EQ(caption(), "41 87 5 ") << "the clock runs";
 
-    host.optionButton("StopWatch").userClicks();
+    host.click("StopWatch");
     EXPECT_FALSE(host.timer("Prog").enabled()) << "the hold is back";
     EXPECT_EQ(caption(), "41 87 5 ") << "choosing the stopwatch does not refresh";
-    host.checkBox("Go").userClicks();
+    host.click("Go");
     EXPECT_EQ(host.commandButton("Reset").tag(), "");
     tick();
     EXPECT_EQ(caption(), "0   ") << "restarted when the display ran again";
@@ -175,8 +178,8 @@ TEST_F(WindowTest, PendingRestartSurvivesAModeSwitchAndHoldReturnsWithTheStopwat
 TEST_F(WindowTest, StopwatchCountsAcrossMidnight) {
     clock.set(2026, 12, 8, 23, 0, 0);
     start();  // late: the alarm has brought the window up, and the labels show the digits
-    host.optionButton("StopWatch").userClicks();
-    host.commandButton("Reset").userClicks();
+    host.click("StopWatch");
+    host.click("Reset");
     clock.set(2026, 12, 9, 1, 0, 0);
     tick();
     EXPECT_EQ(labels(), "8|33|33|333");
@@ -226,7 +229,7 @@ TEST_F(WindowTest, RingingAlarmBeepsEveryRefreshUntilSilencedAndNeverReturns) {
     tick();
     EXPECT_EQ(beeper.beeps(), 3);
 
-    host.checkBox("Alarm").userClicks();  // silence
+    host.click("Alarm");  // silence
     EXPECT_EQ(host.checkBox("Alarm").value(), 0);
     minimise();
     for (int minute = 1; minute < 5; ++minute) {
@@ -240,10 +243,10 @@ TEST_F(WindowTest, RingingAlarmBeepsEveryRefreshUntilSilencedAndNeverReturns) {
 TEST_F(WindowTest, ClickBeforeTheAlarmDisarmsItAndRingsTheBellInstead) {
     clock.set(2026, 12, 8, 12, 0, 0);
     start();
-    host.checkBox("Alarm").userClicks();
+    host.click("Alarm");
     tick();
     EXPECT_EQ(beeper.beeps(), 1) << "a checked bell beeps at every refresh";
-    host.checkBox("Alarm").userClicks();
+    host.click("Alarm");
     clock.set(2026, 12, 8, 15, 0, 1);
     tick();
     EXPECT_EQ(host.form().windowState(), WindowState::Minimized) << "disarmed";
@@ -283,7 +286,7 @@ TEST_F(WindowTest, AlarmWatchesWhateverTheModeShows) {
         Window caseWindow{caseHost, caseClock, caseBeeper};
         caseClock.set(2026, c.month, c.day, 10, 0, 0);
         caseHost.run();
-        caseHost.optionButton(c.mode).userClicks();
+        caseHost.click(c.mode);
         EXPECT_EQ(caseHost.checkBox("Alarm").value(), c.rings ? 1 : 0) << c.name;
     }
 }
@@ -291,7 +294,7 @@ TEST_F(WindowTest, AlarmWatchesWhateverTheModeShows) {
 TEST_F(WindowTest, StopwatchRingsAfterFifteenHoursOnAWeekday) {
     clock.set(2026, 12, 8, 0, 30, 0);
     start();
-    host.optionButton("StopWatch").userClicks();
+    host.click("StopWatch");
     clock.set(2026, 12, 8, 15, 29, 59);
     tick();
     EXPECT_EQ(host.checkBox("Alarm").value(), 0);
@@ -303,9 +306,9 @@ TEST_F(WindowTest, StopwatchRingsAfterFifteenHoursOnAWeekday) {
 TEST_F(WindowTest, HeldStopwatchNeitherTestsNorBeeps) {
     clock.set(2026, 12, 8, 10, 0, 0);
     start();
-    host.checkBox("Alarm").userClicks();  // checked: would beep at any refresh
-    host.optionButton("StopWatch").userClicks();
-    host.checkBox("Go").userClicks();
+    host.click("Alarm");  // checked: would beep at any refresh
+    host.click("StopWatch");
+    host.click("Go");
     const int beeps = beeper.beeps();
     tick();
     tick();
@@ -317,12 +320,13 @@ TEST_F(WindowTest, ClosingMinimisesShowsTheNameAndEnds) {
     start();
     restore();
     tick();
-    const int resizes = host.form().resizes();
-    host.form().userCloses();
+    host.userCloses();
     EXPECT_EQ(host.form().windowState(), WindowState::Minimized);
-    EXPECT_EQ(host.form().resizes(), resizes + 1);
+    EXPECT_EQ(host.programStateSets(WindowState::Minimized), 1);
     EXPECT_EQ(caption(), "Quendal");
-    EXPECT_FALSE(host.form().shown());
+    EXPECT_FALSE(host.shown());
+    tick();
+    EXPECT_EQ(caption(), "41 66 66 666") << "Resize sent the display to the caption";
 }
 
 }  // namespace

@@ -1,102 +1,62 @@
 #pragma once
 
 #include <QButtonGroup>
+#include <QTimer>
 #include <QWidget>
 #include <chrono>
 #include <map>
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "platform/design.h"
-#include "platform/form_host.h"
-#include "platform/qt/qt_controls.h"
+#include "platform/form_model.h"
 
 namespace quendal::qt {
 
-class QtForm;
+class QtFormHost;
 
-// The top-level window. It only passes the user's state changes and closing on to the
-// form; everything else is plain QWidget.
+// The top-level window: passes the platform's state changes and the user's closing on.
 class FormWidget final : public QWidget {
   public:
-    explicit FormWidget(QtForm& form) : form_(form) {}
+    explicit FormWidget(QtFormHost& host) : host_(host) {}
 
   protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    QtForm& form_;
+    QtFormHost& host_;
 };
 
-class QtForm final : public Form {
+// The window and its controls as Qt widgets. The rules live in the models; this class
+// makes the widgets, shows the models' state on them and passes their events on.
+class QtFormHost final : public ModelHost {
   public:
-    explicit QtForm(const FormDesign& design);
-
-    void setCaption(std::string_view caption) override;
-    WindowState windowState() const override { return state_; }
-    void setWindowState(WindowState state) override;
-    void onLoad(EventHandler handler) override { load_ = std::move(handler); }
-    void onResize(EventHandler handler) override { resize_ = std::move(handler); }
-    void onUnload(EventHandler handler) override { unload_ = std::move(handler); }
-
-    FormWidget& widget() { return widget_; }
-    // Load, then the first showing in the state the form then has.
-    void loadAndShow();
-
-    // From the widget: the window's state changed, by the user's doing (or the window
-    // manager's on the user's behalf) or in confirmation of the program's own change.
-    void stateReported(Qt::WindowStates states);
-    void closedByUser();
-
-  private:
-    void applyState();
-
-    FormWidget widget_;
-    WindowState state_;
-    // States the program asked for lately, oldest first, whose confirmation by the
-    // platform may still come after a later change.
-    struct Request {
-        WindowState state;
-        std::chrono::steady_clock::time_point at;
-    };
+    // How long an X window manager may take to confirm a state the program asked for.
     static constexpr std::chrono::milliseconds kConfirmationTime{500};
-    std::vector<Request> pending_;
-    bool applying_ = false;
-    std::string caption_;
-    EventHandler load_, resize_, unload_;
-};
 
-class QtFormHost final : public FormHost {
-  public:
-    explicit QtFormHost(const FormDesign& design);
+    explicit QtFormHost(const FormDesign& design, MonoClock now = steadyNow);
     QtFormHost(const QtFormHost&) = delete;
     QtFormHost& operator=(const QtFormHost&) = delete;
 
-    QtForm& form() override { return form_; }
-    QtLabel& label(std::string_view name) override;
-    QtCheckBox& checkBox(std::string_view name) override;
-    QtOptionButton& optionButton(std::string_view name) override;
-    QtCommandButton& commandButton(std::string_view name) override;
-    QtTimer& timer(std::string_view name) override;
-    int run() override;
-
+    FormWidget& widget() { return widget_; }
     // The widget that shows the named control.
     QWidget* widgetOf(std::string_view name);
 
-  private:
-    void addControl(const ControlDesign& design, const QFont& labelFont);
+  protected:
+    int exec() override;
 
-    QtForm form_;
+  private:
+    friend class FormWidget;
+    void addControl(const ControlDesign& design, const QFont& labelFont, double dotsPerInch);
+    void applyState(WindowState state);
+
+    FormWidget widget_;
+    QTimer frameTimer_;
+    QTimer progTimer_;
+    // The toolkit's own group gives the option buttons their keys (arrows move and
+    // select, Tab reaches the selected one); which one is selected is the model's.
     QButtonGroup options_;
-    std::string timerName_;
-    std::unique_ptr<QtTimer> timer_;
     std::map<std::string, QWidget*, std::less<>> widgets_;
-    std::map<std::string, std::unique_ptr<QtLabel>, std::less<>> labels_;
-    std::map<std::string, std::unique_ptr<QtCheckBox>, std::less<>> checkBoxes_;
-    std::map<std::string, std::unique_ptr<QtOptionButton>, std::less<>> optionButtons_;
-    std::map<std::string, std::unique_ptr<QtCommandButton>, std::less<>> commandButtons_;
 };
 
 }  // namespace quendal::qt

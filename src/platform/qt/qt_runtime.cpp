@@ -1,19 +1,20 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <string>
 #include <string_view>
 
+#include "platform/bell_throttle.h"
+#include "platform/clock/system_clock.h"
 #include "platform/form_host.h"
-#include "platform/qt/qt_beeper.h"
 #include "platform/qt/qt_form_host.h"
-#include "platform/system_clock.h"
-
-// Last: Xlib's macros (Bool, Status, None) would break Qt's headers.
-#include <X11/Xlib.h>
+#include "platform/qt/x11.h"
 
 namespace quendal {
 namespace {
+
+constexpr std::chrono::milliseconds kDefaultBellDuration{100};
 
 std::string_view environment(const char* name) {
     const char* value = std::getenv(name);
@@ -34,15 +35,10 @@ bool choosePlatform() {
             return false;
         }
     }
-    if (platform == "xcb") {
-        // Qt would abort with a core dump where the X display cannot be reached.
-        Display* display = XOpenDisplay(nullptr);
-        if (!display) {
-            std::fprintf(stderr, "quendal: cannot open the X display \"%s\"\n",
-                         std::string(environment("DISPLAY")).c_str());
-            return false;
-        }
-        XCloseDisplay(display);
+    if (platform == "xcb" && !qt::canOpenX11Display()) {
+        std::fprintf(stderr, "quendal: cannot open the X display \"%s\"\n",
+                     std::string(environment("DISPLAY")).c_str());
+        return false;
     }
     return true;
 }
@@ -53,20 +49,44 @@ void printMessage(QtMsgType, const QMessageLogContext&, const QString& message) 
     std::fprintf(stderr, "quendal: %s\n", qPrintable(message));
 }
 
+void printFailure(std::string_view why) {
+    std::fprintf(stderr, "quendal: %.*s\n", static_cast<int>(why.size()), why.data());
+}
+
+// A failure in a handler, such as a clock that cannot be read, ends the program with a
+// line that says why, rather than letting the exception cross Qt's event loop.
+class Application final : public QApplication {
+  public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& failure) {
+            printFailure(failure.what());
+            QCoreApplication::exit(1);
+            return true;
+        }
+    }
+};
+
 class QtRuntime final : public Runtime {
   public:
-    QtRuntime(int& argc, char** argv) : application_(argc, argv) {}
+    QtRuntime(int& argc, char** argv)
+        : application_(argc, argv),
+          beeper_([] { QApplication::beep(); },
+                  qt::x11BellDuration().value_or(kDefaultBellDuration), steadyNow) {}
 
     std::unique_ptr<FormHost> createForm(const FormDesign& design) override {
         return std::make_unique<qt::QtFormHost>(design);
     }
     const WallClock& clock() const override { return clock_; }
     Beeper& beeper() override { return beeper_; }
+    void fail(std::string_view why) override { printFailure(why); }
 
   private:
-    QApplication application_;
+    Application application_;
     SystemClock clock_;
-    qt::QtBeeper beeper_;
+    ThrottledBeeper beeper_;
 };
 
 }  // namespace
@@ -74,6 +94,11 @@ class QtRuntime final : public Runtime {
 std::unique_ptr<Runtime> createRuntime(int& argc, char** argv) {
     if (!choosePlatform()) {
         return nullptr;
+    }
+    // Qt's own event dispatcher: it serves the millisecond timer at a lower cost than
+    // the GLib one, and nothing here needs GLib's main loop.
+    if (environment("QT_NO_GLIB").empty()) {
+        setenv("QT_NO_GLIB", "1", 1);
     }
     qInstallMessageHandler(printMessage);
     return std::make_unique<QtRuntime>(argc, argv);

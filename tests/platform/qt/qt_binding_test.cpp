@@ -31,9 +31,9 @@ class QtBindingTest : public ::testing::Test {
 };
 
 TEST_F(QtBindingTest, ControlsStandWhereTheDesignPutsThem) {
-    EXPECT_EQ(host.form().widget().size(), QSize(481, 33));
-    EXPECT_EQ(host.form().widget().minimumSize(), QSize(481, 33)) << "fixed size";
-    EXPECT_EQ(host.form().widget().maximumSize(), QSize(481, 33)) << "fixed size";
+    EXPECT_EQ(host.widget().size(), QSize(481, 33));
+    EXPECT_EQ(host.widget().minimumSize(), QSize(481, 33)) << "fixed size";
+    EXPECT_EQ(host.widget().maximumSize(), QSize(481, 33)) << "fixed size";
     const std::map<std::string, QRect> pixels = {
         {"Go", {0, 0, 41, 33}},          {"Reset", {40, 0, 41, 33}},
         {"Blue", {88, 0, 49, 33}},       {"Red", {136, 0, 49, 33}},
@@ -64,7 +64,7 @@ TEST_F(QtBindingTest, TabOrderFollowsTheTabIndexesAndFocusStartsOnTheBell) {
     std::vector<std::string> chain;
     QWidget* w = host.widgetOf(expected.front());
     do {
-        if (w->focusPolicy() != Qt::NoFocus && w->parentWidget() == &host.form().widget()) {
+        if (w->focusPolicy() != Qt::NoFocus && w->parentWidget() == &host.widget()) {
             chain.push_back(w->objectName().toStdString());
         }
         w = w->nextInFocusChain();
@@ -74,8 +74,8 @@ TEST_F(QtBindingTest, TabOrderFollowsTheTabIndexesAndFocusStartsOnTheBell) {
         EXPECT_EQ(host.widgetOf(label)->focusPolicy(), Qt::NoFocus) << label;
     }
 
-    host.form().loadAndShow();
-    EXPECT_EQ(host.form().widget().focusWidget(), host.widgetOf("Alarm"));
+    host.form().start();
+    EXPECT_EQ(host.widget().focusWidget(), host.widgetOf("Alarm"));
 }
 
 TEST_F(QtBindingTest, LabelsUseTheDesignedFaceAndColours) {
@@ -126,7 +126,7 @@ TEST_F(QtBindingTest, AClickOnEachControlRunsItsHandlerOnce) {
     }
     host.checkBox("Go").setEnabled(true);
     host.commandButton("Reset").setEnabled(true);
-    host.form().widget().show();
+    host.widget().show();
 
     for (const char* name : {"Go", "Reset", "Alarm", "StopWatch", "Calendar", "Clock"}) {
         QTest::mouseClick(host.widgetOf(name), Qt::LeftButton);
@@ -156,72 +156,56 @@ TEST_F(QtBindingTest, CheckBoxClickFollowsEveryActualChangeOfItsValue) {
         EXPECT_EQ(clicks, step.clicksAfter) << "after setting " << step.set;
     }
 
-    host.form().widget().show();
+    host.widget().show();
     host.widgetOf("Alarm")->setFocus();
     QTest::keyClick(host.widgetOf("Alarm"), Qt::Key_Space);
     EXPECT_EQ(clicks, 4) << "space on the focused bell toggles it";
     EXPECT_EQ(alarm.value(), 0);
 }
 
-TEST_F(QtBindingTest, SettingTheWindowStateRaisesResizeBeforeReturning) {
-    QtForm& form = host.form();
+TEST_F(QtBindingTest, TheWindowsOwnReportsOfTheProgramsChangeRaiseNoSecondResize) {
+    FormModel& form = host.form();
     std::vector<WindowState> seen;
     form.onResize([&] { seen.push_back(form.windowState()); });
-    form.widget().show();
+    form.start();
+    EXPECT_TRUE(host.widget().windowState() & Qt::WindowMinimized) << "starts minimised";
     seen.clear();
 
     form.setWindowState(WindowState::Normal);
-    EXPECT_EQ(seen, std::vector<WindowState>{WindowState::Normal});
+    EXPECT_EQ(seen, std::vector<WindowState>{WindowState::Normal}) << "before returning";
     form.setWindowState(WindowState::Minimized);
     form.setWindowState(WindowState::Maximized);
+    QApplication::processEvents();
     EXPECT_EQ(seen, (std::vector<WindowState>{WindowState::Normal, WindowState::Minimized,
                                               WindowState::Maximized}));
-    QApplication::processEvents();
-    EXPECT_EQ(seen.size(), 3U) << "no second Resize when the window confirms the change";
 
-    // The user's (or the window manager's) change raises exactly one Resize.
-    form.widget().showNormal();
-    QApplication::processEvents();
-    EXPECT_EQ(form.windowState(), WindowState::Normal);
-    EXPECT_EQ(seen.size(), 4U);
-    EXPECT_EQ(seen.back(), WindowState::Normal);
-}
-
-TEST_F(QtBindingTest, AUserChangeLongAfterTheProgramsOwnIsNeverTakenForItsConfirmation) {
-    QtForm& form = host.form();
-    int resizes = 0;
-    form.onResize([&] { ++resizes; });
-    form.loadAndShow();  // minimised, as designed
-    QApplication::processEvents();
-    form.setWindowState(WindowState::Normal);  // as the alarm does
-    QTest::qWait(700);
-    resizes = 0;
-
-    form.widget().showMinimized();  // the user
-    QApplication::processEvents();
-    EXPECT_EQ(form.windowState(), WindowState::Minimized);
-    EXPECT_EQ(resizes, 1);
-}
-
-TEST_F(QtBindingTest, LoadRunsOnceBeforeTheFirstShowingWhichRaisesResize) {
-    QtForm& form = host.form();
-    std::vector<std::string> events;
-    form.onLoad([&] { events.push_back(form.widget().isVisible() ? "load shown" : "load"); });
-    form.onResize([&] { events.push_back("resize"); });
-    form.loadAndShow();
-    EXPECT_EQ(events, (std::vector<std::string>{"load", "resize"}));
-    EXPECT_TRUE(form.widget().windowState() & Qt::WindowMinimized);
+    // The user's (or the window manager's) changes raise exactly one Resize each; a
+    // full-screen window counts as normal.
+    const struct {
+        Qt::WindowStates states;
+        WindowState seen;
+    } changes[] = {{Qt::WindowNoState, WindowState::Normal},
+                   {Qt::WindowMinimized, WindowState::Minimized},
+                   {Qt::WindowFullScreen, WindowState::Normal},
+                   {Qt::WindowMaximized, WindowState::Maximized}};
+    for (const auto& change : changes) {
+        host.widget().setWindowState(change.states);
+        QApplication::processEvents();
+        EXPECT_EQ(form.windowState(), change.seen);
+        EXPECT_EQ(seen.back(), change.seen);
+    }
+    EXPECT_EQ(seen.size(), 7U);
 }
 
 TEST_F(QtBindingTest, ClosingRaisesUnloadOnce) {
     int unloads = 0;
     host.form().onUnload([&] { ++unloads; });
-    host.form().widget().show();
-    host.form().widget().close();
+    host.widget().show();
+    host.widget().close();
     EXPECT_EQ(unloads, 1);
 }
 
-TEST_F(QtBindingTest, ACaptionThatHasNotChangedDoesNotTouchTheWindow) {
+TEST_F(QtBindingTest, CaptionsReachTheWindowOncePerFrameTheLatestFirst) {
     struct TitleCounter : QObject {
         int changes = 0;
         bool eventFilter(QObject*, QEvent* event) override {
@@ -229,12 +213,23 @@ TEST_F(QtBindingTest, ACaptionThatHasNotChangedDoesNotTouchTheWindow) {
             return false;
         }
     } counter;
-    host.form().widget().installEventFilter(&counter);
-    for (const char* caption : {"14 28 93 518", "14 28 93 518", "Quendal", "Quendal", " 57"}) {
+    host.widget().installEventFilter(&counter);
+    for (const char* caption : {"14 28 93 518", "14 28 93 519", "Quendal", " 57"}) {
         host.form().setCaption(caption);
     }
-    EXPECT_EQ(counter.changes, 3);
-    EXPECT_EQ(host.form().widget().windowTitle(), " 57") << "exactly the text, nothing added";
+    EXPECT_EQ(counter.changes, 0) << "not while the event that set them runs";
+    QApplication::processEvents();
+    EXPECT_EQ(counter.changes, 1) << "after a quiet spell, at once";
+    EXPECT_EQ(host.widget().windowTitle(), " 57") << "exactly the latest text";
+
+    host.form().setCaption("Quendal");
+    QApplication::processEvents();
+    EXPECT_EQ(host.widget().windowTitle(), " 57") << "not within the same frame";
+    QTest::qWait(40);
+    EXPECT_EQ(host.widget().windowTitle(), "Quendal") << "within the next frame";
+    host.form().setCaption("Quendal");
+    QTest::qWait(40);
+    EXPECT_EQ(counter.changes, 2) << "the text it has costs nothing";
 }
 
 int colourCount(const QImage& image) {
@@ -248,7 +243,7 @@ int colourCount(const QImage& image) {
 }
 
 TEST_F(QtBindingTest, EveryPictureRendersAtEachSize) {
-    std::vector<std::pair<std::string, QIcon>> icons{{"window", host.form().widget().windowIcon()}};
+    std::vector<std::pair<std::string, QIcon>> icons{{"window", host.widget().windowIcon()}};
     for (const ControlDesign& c : design.controls) {
         if (c.kind != ControlKind::Label) {
             icons.emplace_back(c.name, qobject_cast<QToolButton*>(host.widgetOf(c.name))->icon());
@@ -277,7 +272,7 @@ TEST_F(QtBindingTest, GoShowsTheLitBulbWhileChecked) {
             << size;
     }
     host.checkBox("Go").setEnabled(true);
-    host.form().widget().show();
+    host.widget().show();
     const QImage lit = grab(go);
     host.checkBox("Go").setValue(0);
     const QImage unlit = grab(go);
@@ -307,6 +302,7 @@ TEST_F(QtBindingTest, ButtonsShowOnlyTheirPictureAndSayWhatTheyDo) {
     EXPECT_EQ(host.widgetOf("Alarm")->toolTip(), "Alarm: click to silence or disarm");
 
     host.label("Blue").setCaption("14");
+    QApplication::processEvents();
     EXPECT_EQ(host.widgetOf("Blue")->accessibleName(), "Whole percent 14");
 }
 

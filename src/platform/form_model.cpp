@@ -1,0 +1,218 @@
+#include "platform/form_model.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace quendal {
+namespace {
+
+template <typename Map>
+auto& find(Map& map, std::string_view name) {
+    const auto it = map.find(name);
+    if (it == map.end()) {
+        throw std::out_of_range("no such control: " + std::string(name));
+    }
+    return *it->second;
+}
+
+}  // namespace
+
+FormModel::FormModel(const FormDesign& design, TextPacer& pacer, Port port, MonoClock now,
+                     std::chrono::milliseconds confirmationTime)
+    : pacer_(pacer),
+      port_(std::move(port)),
+      now_(std::move(now)),
+      confirmationTime_(confirmationTime),
+      caption_(pacer, design.caption, port_.showCaption),
+      state_(design.state) {}
+
+void FormModel::setWindowState(WindowState state) {
+    if (state == state_) {
+        return;
+    }
+    state_ = state;
+    apply();
+    raiseEvent(resize_);
+}
+
+void FormModel::apply() {
+    // The platform may report this change while it is applied, and confirm it again
+    // later, after further changes; neither is the user's doing.
+    requests_.push_back({state_, now_()});
+    applying_ = true;
+    port_.applyState(state_);
+    applying_ = false;
+}
+
+void FormModel::start() {
+    raiseEvent(load_);
+    apply();
+    port_.show();
+    raiseEvent(resize_);
+}
+
+void FormModel::stateReported(WindowState state) {
+    if (applying_) {
+        return;
+    }
+    // A confirmation of the state the window already has may never come, so requests
+    // are forgotten after a while rather than when confirmed; otherwise a user's later
+    // change to a state once asked for would be taken for its confirmation.
+    const MonoTime now = now_();
+    std::erase_if(requests_, [&](const Request& r) { return now - r.at > confirmationTime_; });
+    const auto confirmed = std::find_if(requests_.begin(), requests_.end(),
+                                        [state](const Request& r) { return r.state == state; });
+    if (confirmed != requests_.end()) {
+        requests_.erase(requests_.begin(), confirmed + 1);
+        return;
+    }
+    if (state == state_) {
+        return;
+    }
+    requests_.clear();
+    state_ = state;
+    raiseEvent(resize_);
+}
+
+void FormModel::closedByUser() {
+    raiseEvent(unload_);
+    pacer_.flush();
+}
+
+CheckBoxModel::CheckBoxModel(const ControlDesign& design, Port port)
+    : port_(std::move(port)), value_(design.value == 1 ? 1 : 0), enabled_(design.enabled) {
+    port_.showChecked(value_ == 1);
+    port_.showEnabled(enabled_);
+}
+
+void CheckBoxModel::setValue(int value) {
+    const int checked = value == 1 ? 1 : 0;
+    if (checked == value_) {
+        return;
+    }
+    value_ = checked;
+    port_.showChecked(checked == 1);
+    raiseEvent(click_);
+}
+
+void CheckBoxModel::setEnabled(bool enabled) {
+    if (enabled != enabled_) {
+        enabled_ = enabled;
+        port_.showEnabled(enabled);
+    }
+}
+
+void CheckBoxModel::userSets(bool checked) {
+    // The toolkit echoes the program's own setValue here too: no change, no Click.
+    if ((checked ? 1 : 0) != value_) {
+        value_ = checked ? 1 : 0;
+        raiseEvent(click_);
+    }
+}
+
+std::size_t OptionGroup::add(bool selected, std::function<void(bool)> showSelected) {
+    members_.push_back(std::move(showSelected));
+    const std::size_t member = members_.size() - 1;
+    if (selected) {
+        selected_ = member;
+    }
+    members_.back()(selected_ == member);
+    return member;
+}
+
+void OptionGroup::select(std::size_t member) {
+    selected_ = member;
+    for (std::size_t i = 0; i < members_.size(); ++i) {
+        members_[i](i == member);
+    }
+}
+
+void OptionButtonModel::userSelects() {
+    group_.select(member_);
+    raiseEvent(click_);
+}
+
+CommandButtonModel::CommandButtonModel(const ControlDesign& design,
+                                       std::function<void(bool)> showEnabled)
+    : showEnabled_(std::move(showEnabled)), enabled_(design.enabled) {
+    showEnabled_(enabled_);
+}
+
+void CommandButtonModel::setEnabled(bool enabled) {
+    if (enabled != enabled_) {
+        enabled_ = enabled;
+        showEnabled_(enabled);
+    }
+}
+
+void CommandButtonModel::userClicks() {
+    if (enabled_) {
+        raiseEvent(click_);
+    }
+}
+
+TimerModel::TimerModel(const TimerDesign& design, Port port) : port_(std::move(port)) {
+    setEnabled(design.enabled);
+}
+
+void TimerModel::setEnabled(bool enabled) {
+    // Starting a running timer again would restart its interval: leave it be.
+    if (enabled == enabled_) {
+        return;
+    }
+    enabled_ = enabled;
+    if (enabled) {
+        port_.start();
+    } else {
+        port_.stop();
+    }
+}
+
+void TimerModel::fires() {
+    // A firing already queued when the timer was stopped is dropped.
+    if (enabled_) {
+        raiseEvent(timer_);
+    }
+}
+
+ModelHost::ModelHost(MonoClock now, TextPacer::Wake wake)
+    : now_(std::move(now)), pacer_(now_, std::move(wake)) {}
+
+LabelModel& ModelHost::label(std::string_view name) {
+    return find(labels_, name);
+}
+CheckBoxModel& ModelHost::checkBox(std::string_view name) {
+    return find(checkBoxes_, name);
+}
+OptionButtonModel& ModelHost::optionButton(std::string_view name) {
+    return find(optionButtons_, name);
+}
+CommandButtonModel& ModelHost::commandButton(std::string_view name) {
+    return find(commandButtons_, name);
+}
+TimerModel& ModelHost::timer(std::string_view name) {
+    return find(timers_, name);
+}
+
+int ModelHost::run() {
+    form_->start();
+    return exec();
+}
+
+void ModelHost::add(std::string_view name, std::unique_ptr<LabelModel> model) {
+    labels_.emplace(name, std::move(model));
+}
+void ModelHost::add(std::string_view name, std::unique_ptr<CheckBoxModel> model) {
+    checkBoxes_.emplace(name, std::move(model));
+}
+void ModelHost::add(std::string_view name, std::unique_ptr<OptionButtonModel> model) {
+    optionButtons_.emplace(name, std::move(model));
+}
+void ModelHost::add(std::string_view name, std::unique_ptr<CommandButtonModel> model) {
+    commandButtons_.emplace(name, std::move(model));
+}
+void ModelHost::add(std::string_view name, std::unique_ptr<TimerModel> model) {
+    timers_.emplace(name, std::move(model));
+}
+
+}  // namespace quendal

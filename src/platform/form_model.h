@@ -1,0 +1,227 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/controls.h"
+#include "platform/design.h"
+#include "platform/form_host.h"
+#include "platform/monotonic.h"
+#include "platform/text_pacer.h"
+
+// The rules of the window and its controls that hold whatever toolkit draws them, written
+// once. A binding makes the widgets, gives each model the calls that show its state
+// (its port), and passes its toolkit's events on to the model, a line or two each.
+namespace quendal {
+
+// The window: its state as the program sees it, Resize once per change, the caption
+// paced to the screen's frames, and the order of events at start and close.
+class FormModel final : public Form {
+  public:
+    struct Port {
+        std::function<void(std::string_view)> showCaption;
+        // Puts the window in the state; Normal also brings it up in front and asks for
+        // the focus. The platform may report the change at once, and again later.
+        std::function<void(WindowState)> applyState;
+        // The first showing, in the state last applied.
+        std::function<void()> show;
+    };
+
+    // `confirmationTime`: how long the platform may take to confirm a state that the
+    // program asked for (an X window manager answers by messages, a while later).
+    FormModel(const FormDesign& design, TextPacer& pacer, Port port, MonoClock now,
+              std::chrono::milliseconds confirmationTime);
+
+    void setCaption(std::string_view caption) override { caption_.set(caption); }
+    WindowState windowState() const override { return state_; }
+    void setWindowState(WindowState state) override;
+    void onLoad(EventHandler handler) override { load_ = std::move(handler); }
+    void onResize(EventHandler handler) override { resize_ = std::move(handler); }
+    void onUnload(EventHandler handler) override { unload_ = std::move(handler); }
+
+    // The latest caption set, which the screen shows within a frame.
+    std::string_view caption() const { return caption_.latest(); }
+
+    // From the binding. Start: Load, the state, the first showing, Resize.
+    void start();
+    // The platform says the window is now in `state`: the user's doing, the window
+    // manager's, or the confirmation of the program's own request.
+    void stateReported(WindowState state);
+    // The user closes the window: Unload, and the last caption goes out.
+    void closedByUser();
+
+  private:
+    void apply();
+
+    struct Request {
+        WindowState state;
+        MonoTime at;
+    };
+
+    TextPacer& pacer_;
+    Port port_;
+    MonoClock now_;
+    std::chrono::milliseconds confirmationTime_;
+    PacedText caption_;
+    WindowState state_;
+    // States the program asked for lately, oldest first, whose confirmation by the
+    // platform may still come after a later change.
+    std::vector<Request> requests_;
+    bool applying_ = false;
+    EventHandler load_, resize_, unload_;
+};
+
+class LabelModel final : public Label {
+  public:
+    LabelModel(TextPacer& pacer, std::string_view initial, PacedText::Show show)
+        : text_(pacer, initial, std::move(show)) {}
+    void setCaption(std::string_view caption) override { text_.set(caption); }
+    std::string_view caption() const { return text_.latest(); }
+
+  private:
+    PacedText text_;
+};
+
+class CheckBoxModel final : public CheckBox {
+  public:
+    struct Port {
+        std::function<void(bool checked)> showChecked;
+        std::function<void(bool enabled)> showEnabled;
+    };
+    CheckBoxModel(const ControlDesign& design, Port port);
+
+    int value() const override { return value_; }
+    void setValue(int value) override;
+    bool enabled() const override { return enabled_; }
+    void setEnabled(bool enabled) override;
+    void onClick(EventHandler handler) override { click_ = std::move(handler); }
+
+    // From the binding: the user's click or space key has made it `checked`. Also safe
+    // to call when the toolkit echoes the program's own change.
+    void userSets(bool checked);
+
+  private:
+    Port port_;
+    int value_;
+    bool enabled_;
+    EventHandler click_;
+};
+
+// The option buttons that the design puts in one group: exactly one is selected.
+class OptionGroup {
+  public:
+    // Adds a member; returns its place in the group.
+    std::size_t add(bool selected, std::function<void(bool selected)> showSelected);
+    std::size_t selected() const { return selected_; }
+    void select(std::size_t member);
+
+  private:
+    std::vector<std::function<void(bool)>> members_;
+    std::size_t selected_ = 0;
+};
+
+class OptionButtonModel final : public OptionButton {
+  public:
+    OptionButtonModel(OptionGroup& group, bool selected, std::function<void(bool)> showSelected)
+        : group_(group), member_(group.add(selected, std::move(showSelected))) {}
+    bool selected() const override { return group_.selected() == member_; }
+    void onClick(EventHandler handler) override { click_ = std::move(handler); }
+
+    // From the binding: the user has selected it.
+    void userSelects();
+
+  private:
+    OptionGroup& group_;
+    std::size_t member_;
+    EventHandler click_;
+};
+
+class CommandButtonModel final : public CommandButton {
+  public:
+    CommandButtonModel(const ControlDesign& design, std::function<void(bool)> showEnabled);
+    bool enabled() const override { return enabled_; }
+    void setEnabled(bool enabled) override;
+    std::string_view tag() const override { return tag_; }
+    void setTag(std::string_view tag) override { tag_ = tag; }
+    void onClick(EventHandler handler) override { click_ = std::move(handler); }
+
+    // From the binding: the user has clicked it.
+    void userClicks();
+
+  private:
+    std::function<void(bool)> showEnabled_;
+    bool enabled_;
+    std::string tag_;
+    EventHandler click_;
+};
+
+class TimerModel final : public Timer {
+  public:
+    struct Port {
+        std::function<void()> start;  // fire every interval from now on
+        std::function<void()> stop;
+    };
+    TimerModel(const TimerDesign& design, Port port);
+
+    bool enabled() const override { return enabled_; }
+    void setEnabled(bool enabled) override;
+    void onTimer(EventHandler handler) override { timer_ = std::move(handler); }
+
+    // From the binding: the interval has passed.
+    void fires();
+
+  private:
+    Port port_;
+    bool enabled_ = false;
+    EventHandler timer_;
+};
+
+// A window's models, found by name. A binding derives from it, adds a model for each
+// control of the design, and runs its toolkit's event loop.
+class ModelHost : public FormHost {
+  public:
+    FormModel& form() override { return *form_; }
+    LabelModel& label(std::string_view name) override;
+    CheckBoxModel& checkBox(std::string_view name) override;
+    OptionButtonModel& optionButton(std::string_view name) override;
+    CommandButtonModel& commandButton(std::string_view name) override;
+    TimerModel& timer(std::string_view name) override;
+
+    // Start, then the toolkit's event loop.
+    int run() override;
+
+  protected:
+    ModelHost(MonoClock now, TextPacer::Wake wake);
+
+    // The toolkit's event loop, until the window is closed; returns the exit status.
+    virtual int exec() = 0;
+
+    TextPacer& pacer() { return pacer_; }
+    MonoClock& clock() { return now_; }
+    OptionGroup& group(std::string_view name) { return groups_[std::string(name)]; }
+
+    void setForm(std::unique_ptr<FormModel> form) { form_ = std::move(form); }
+    void add(std::string_view name, std::unique_ptr<LabelModel> model);
+    void add(std::string_view name, std::unique_ptr<CheckBoxModel> model);
+    void add(std::string_view name, std::unique_ptr<OptionButtonModel> model);
+    void add(std::string_view name, std::unique_ptr<CommandButtonModel> model);
+    void add(std::string_view name, std::unique_ptr<TimerModel> model);
+
+  private:
+    MonoClock now_;
+    TextPacer pacer_;
+    std::map<std::string, OptionGroup, std::less<>> groups_;
+    std::unique_ptr<FormModel> form_;
+    std::map<std::string, std::unique_ptr<LabelModel>, std::less<>> labels_;
+    std::map<std::string, std::unique_ptr<CheckBoxModel>, std::less<>> checkBoxes_;
+    std::map<std::string, std::unique_ptr<OptionButtonModel>, std::less<>> optionButtons_;
+    std::map<std::string, std::unique_ptr<CommandButtonModel>, std::less<>> commandButtons_;
+    std::map<std::string, std::unique_ptr<TimerModel>, std::less<>> timers_;
+};
+
+}  // namespace quendal
