@@ -26,7 +26,7 @@ nine_tomorrow=$(nine_tomorrow)
 # measure NAME PROGRAM: one run; appends "name state refreshes/s cpu% rss" lines.
 measure() {
     local name=$1 program=$2 log="$work/$1.log"
-    env LD_PRELOAD="$FAKETIME_LIB" FAKETIME="$nine_tomorrow" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+    "${AT_TIME[@]}" FAKETIME="$nine_tomorrow" \
         "$program" >"$log" 2>/dev/null &
     local pid=$! win state
     win=$(window_of "$pid")

@@ -1,21 +1,28 @@
-# A virtual X desktop (Xvfb and the openbox window manager) for running Quendal where
-# there is no screen: the headless run, the end-to-end tests, the screenshots and the
-# measurements. Sourced, not run. Needs xvfb, openbox and x11-utils.
+# A virtual X desktop (Xvfb and a window manager, openbox unless another is named) for
+# running Quendal where there is no screen: the headless run, the end-to-end tests, the
+# screenshots and the measurements. Sourced, not run. Needs xvfb, openbox and x11-utils;
+# mutter and dbus for GNOME's window manager, tint2 for a taskbar beside openbox.
 
-# libfaketime, for running a program at any wall-clock time (Debian's faketime package).
-FAKETIME_LIB=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1 || true)
+# libfaketime, for running a program at any wall-clock time (Debian's faketime package):
+# the library of this machine's own architecture, not another one installed beside it.
+FAKETIME_LIB=/usr/lib/$(gcc -print-multiarch 2>/dev/null || echo "$(uname -m)-linux-gnu")/faketime/libfaketime.so.1
 
-# A FAKETIME setting for 09:00 tomorrow, hours before the clock's alarm, running. The
-# clock is moved forward, never back: font caches written today must not look as if
-# they came from the future, or the font library rebuilds them at every start.
+# Put before a command to run it at the wall-clock time that a FAKETIME setting names:
+#   "${AT_TIME[@]}" FAKETIME="2026-12-08 14:59:58" quendal     (frozen; "@..." runs on)
+# Timers keep the real monotonic clock, and files keep their real times: faked file times
+# make the font library take its caches for stale and rebuild them at every start.
+AT_TIME=(env LD_PRELOAD="$FAKETIME_LIB" FAKETIME_DONT_FAKE_MONOTONIC=1 NO_FAKE_STAT=1)
+
+# A FAKETIME setting for 09:00 tomorrow, hours before the clock's alarm, running.
 nine_tomorrow() {
     echo "+$(($(date -d 'tomorrow 00:00' +%s) + 9 * 3600 - $(date +%s)))s"
 }
 
-# Starts the desktop on a free display and exports DISPLAY. The caller stops it with
-# stop_virtual_desktop (an EXIT trap is the safe place).
+# start_virtual_desktop [GEOMETRY] [WM]: starts the desktop on a free display and exports
+# DISPLAY. WM is openbox (the default), openbox+tint2 (with a taskbar) or mutter. The
+# caller stops it with stop_virtual_desktop (an EXIT trap is the safe place).
 start_virtual_desktop() {
-    local geometry=${1:-1280x800x24}
+    local geometry=${1:-1280x800x24} wm=${2:-openbox}
     QUENDAL_DESKTOP_DIR=$(mktemp -d)
     cat >"$QUENDAL_DESKTOP_DIR/rc.xml" <<'XML'
 <?xml version="1.0" encoding="UTF-8"?>
@@ -46,9 +53,25 @@ XML
     export XDG_RUNTIME_DIR="$QUENDAL_DESKTOP_DIR"
     chmod 700 "$QUENDAL_DESKTOP_DIR"
 
-    setsid openbox --sm-disable --config-file "$QUENDAL_DESKTOP_DIR/rc.xml" \
-        >"$QUENDAL_DESKTOP_DIR/openbox.log" 2>&1 &
-    QUENDAL_WM_PID=$!
+    # Each in a session of its own, stopped as a whole: the window manager with its bus.
+    QUENDAL_WM_PIDS=()
+    case $wm in
+        openbox | openbox+tint2)
+            setsid openbox --sm-disable --config-file "$QUENDAL_DESKTOP_DIR/rc.xml" \
+                >"$QUENDAL_DESKTOP_DIR/wm.log" 2>&1 &
+            QUENDAL_WM_PIDS+=($!)
+            ;;
+        mutter)
+            setsid dbus-run-session -- mutter --x11 --replace --sm-disable \
+                >"$QUENDAL_DESKTOP_DIR/wm.log" 2>&1 &
+            QUENDAL_WM_PIDS+=($!)
+            ;;
+        *)
+            echo "no such window manager here: $wm" >&2
+            return 1
+            ;;
+    esac
+
     # A window mapped before the window manager has taken over may never be managed:
     # wait until a throw-away window is, mapping a new one every two seconds.
     local attempt tries probe w
@@ -60,6 +83,9 @@ XML
                 if xprop -id "$w" WM_STATE 2>/dev/null | grep -q 'window state'; then
                     kill "$probe" 2>/dev/null || true
                     wait "$probe" 2>/dev/null || true
+                    if [ "$wm" = openbox+tint2 ]; then
+                        start_taskbar
+                    fi
                     return 0
                 fi
             done
@@ -72,17 +98,63 @@ XML
     return 1
 }
 
+# A tint2 taskbar at the bottom of the screen, one task per window with its title.
+start_taskbar() {
+    mkdir -p "$QUENDAL_DESKTOP_DIR/tint2"
+    cat >"$QUENDAL_DESKTOP_DIR/tint2/tint2rc" <<'RC'
+panel_items = T
+panel_size = 100% 30
+panel_position = bottom left horizontal
+panel_background_id = 1
+rounded = 0
+border_width = 0
+background_color = #d4d0c8 100
+border_color = #808080 100
+task_text = 1
+task_icon = 1
+task_maximum_size = 220 26
+task_padding = 4 2 4
+task_font = Sans 10
+task_font_color = #000000 100
+task_background_id = 1
+task_active_background_id = 1
+task_iconified_background_id = 1
+taskbar_mode = single_desktop
+RC
+    setsid tint2 -c "$QUENDAL_DESKTOP_DIR/tint2/tint2rc" >"$QUENDAL_DESKTOP_DIR/tint2.log" 2>&1 &
+    QUENDAL_WM_PIDS+=($!)
+    local tries
+    for tries in $(seq 100); do
+        xdotool search --classname tint2 >/dev/null 2>&1 && return 0
+        sleep 0.05
+    done
+}
+
+# The processes that make the desktop: the X server, the window manager and the taskbar.
+desktop_pids() {
+    local pid
+    echo "${QUENDAL_XVFB_PID:-}"
+    for pid in ${QUENDAL_WM_PIDS[@]+"${QUENDAL_WM_PIDS[@]}"}; do
+        pgrep -s "$pid" 2>/dev/null || true
+    done
+}
+
 stop_virtual_desktop() {
     local pid
-    # SIGTERM, so that Xvfb removes its lock and socket.
-    for pid in ${QUENDAL_WM_PID:-} ${QUENDAL_XVFB_PID:-}; do
-        kill "$pid" 2>/dev/null || true
+    # Each session as a whole, then the X server; SIGTERM, so that Xvfb removes its lock
+    # and socket.
+    for pid in ${QUENDAL_WM_PIDS[@]+"${QUENDAL_WM_PIDS[@]}"}; do
+        kill -- "-$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
+    if [ -n "${QUENDAL_XVFB_PID:-}" ]; then
+        kill "$QUENDAL_XVFB_PID" 2>/dev/null || true
+        wait "$QUENDAL_XVFB_PID" 2>/dev/null || true
+    fi
     if [ -n "${QUENDAL_DESKTOP_DIR:-}" ]; then
         rm -rf "$QUENDAL_DESKTOP_DIR"
     fi
-    QUENDAL_WM_PID= QUENDAL_XVFB_PID= QUENDAL_DESKTOP_DIR=
+    QUENDAL_WM_PIDS=() QUENDAL_XVFB_PID= QUENDAL_DESKTOP_DIR=
     return 0
 }
 
