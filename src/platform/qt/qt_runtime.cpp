@@ -96,8 +96,9 @@ std::unique_ptr<Runtime> createRuntime(int& argc, char** argv) {
         return nullptr;
     }
     // Qt's own event dispatcher: it serves the millisecond timer at a lower cost than
-    // the GLib one, and nothing here needs GLib's main loop.
-    if (environment("QT_NO_GLIB").empty()) {
+    // the GLib one, and nothing here needs GLib's main loop. QT_NO_GLIB set empty keeps
+    // GLib's.
+    if (std::getenv("QT_NO_GLIB") == nullptr) {
         setenv("QT_NO_GLIB", "1", 1);
     }
     qInstallMessageHandler(printMessage);
