@@ -12,7 +12,8 @@ QUENDAL_DESKTOP_PACKAGES=(xvfb openbox x11-utils xdotool)
 # To build and run the tests as well: the end-to-end tests drive the real program on a
 # virtual desktop at any wall-clock time and read its pixels.
 QUENDAL_TEST_PACKAGES=(libgtest-dev libgmock-dev "${QUENDAL_DESKTOP_PACKAGES[@]}" wmctrl
-                       faketime imagemagick file desktop-file-utils appstream clang-format)
+                       faketime imagemagick file desktop-file-utils appstream clang-format
+                       mutter dbus-daemon dpkg-dev lintian)
 # To build and run the benchmarks.
 QUENDAL_BENCH_PACKAGES=(libbenchmark-dev)
 
