@@ -57,16 +57,18 @@ void TextPacer::flush() {
 }
 
 void TextPacer::handOver(MonoTime now) {
-    if (changed_.empty()) {
-        return;
-    }
-    last_ = now;
-    handedOver_ = true;
     // Showing a text may set another; take the list first.
     std::vector<PacedText*> texts;
     texts.swap(changed_);
+    bool shown = false;
     for (PacedText* text : texts) {
-        text->handOver();
+        shown |= text->handOver();
+    }
+    // A frame in which nothing new was shown (a text set back to what the screen shows)
+    // does not hold the next text back.
+    if (shown) {
+        last_ = now;
+        handedOver_ = true;
     }
 }
 
@@ -87,12 +89,14 @@ void PacedText::set(std::string_view text) {
     pacer_.changed(*this);
 }
 
-void PacedText::handOver() {
+bool PacedText::handOver() {
     changed_ = false;
-    if (latest_ != shown_) {
-        shown_ = latest_;
-        show_(shown_);
+    if (latest_ == shown_) {
+        return false;
     }
+    shown_ = latest_;
+    show_(shown_);
+    return true;
 }
 
 }  // namespace quendal

@@ -74,7 +74,8 @@ class PacedText {
 
   private:
     friend class TextPacer;
-    void handOver();
+    // True when the screen had another text.
+    bool handOver();
 
     TextPacer& pacer_;
     Show show_;

@@ -46,6 +46,11 @@ TEST(TextPacer, HandsTheLatestTextOverOncePerFrame) {
         {33'534us, nullptr, "Quendal", {}},
         {60'000us, "14 28 93 530", "", 0us},  // a quiet spell again
         {60'100us, nullptr, "14 28 93 530", {}},
+        {61'000us, "Quendal", "", 15'767us},
+        {62'000us, "14 28 93 530", "", {}},  // back to what the screen shows
+        {76'767us, nullptr, "", {}},         // nothing to show: the frame is not used up
+        {77'000us, "14 28 93 531", "", 0us},
+        {77'100us, nullptr, "14 28 93 531", {}},
     };
     for (const auto& step : steps) {
         time.now = MonoTime{} + step.at;
