@@ -16,6 +16,10 @@ QUENDAL_TEST_PACKAGES=(libgtest-dev libgmock-dev "${QUENDAL_DESKTOP_PACKAGES[@]}
                        mutter dbus-daemon dpkg-dev lintian)
 # To build and run the benchmarks.
 QUENDAL_BENCH_PACKAGES=(libbenchmark-dev)
+# To cross-build the Windows program, and to run it under Wine (32-bit and 64-bit).
+QUENDAL_WINDOWS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
+                          binutils-mingw-w64-x86-64)
+QUENDAL_WINE_PACKAGES=(wine wine64 wine32:i386)
 
 say() { printf 'quendal: %s\n' "$*"; }
 
@@ -38,6 +42,29 @@ install_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
         apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Wine's 32-bit side comes from Debian's i386 packages.
+install_wine() {
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        local sudo=()
+        [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+        say "adding Debian's i386 packages, for Wine's 32-bit side"
+        "${sudo[@]}" dpkg --add-architecture i386
+        "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    fi
+    install_packages "${QUENDAL_WINE_PACKAGES[@]}"
+}
+
+# build_windows DIR ARCH [cmake options...]: cross-builds the Windows program for ARCH
+# (i686 or x86_64) in DIR. Its icons are made by the picture tool of the release build.
+build_windows() {
+    local dir=$1 arch=$2
+    shift 2
+    build_release
+    configure_and_build "$dir" -DCMAKE_TOOLCHAIN_FILE="$QUENDAL_ROOT/cmake/mingw-w64.cmake" \
+        -DQUENDAL_WINDOWS_ARCH="$arch" -DCMAKE_BUILD_TYPE=Release -DQUENDAL_WERROR=ON \
+        -DQUENDAL_PICTURE_TOOL="$QUENDAL_ROOT/build/release/src/render_pictures" "$@"
 }
 
 # configure_and_build DIR [cmake options...]: configures DIR once, then builds it.

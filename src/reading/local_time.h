@@ -30,4 +30,14 @@ inline long daysSinceEpoch(const LocalDate& date) noexcept {
     return static_cast<long>(sys_days{ymd}.time_since_epoch().count());
 }
 
+// The date that many days after 1970-01-01, with its weekday.
+inline LocalDate dateFromDays(long days) noexcept {
+    using namespace std::chrono;
+    const sys_days day{std::chrono::days{days}};
+    const year_month_day ymd{day};
+    return LocalDate{static_cast<int>(ymd.year()), static_cast<int>(unsigned(ymd.month())),
+                     static_cast<int>(unsigned(ymd.day())),
+                     static_cast<int>(weekday{day}.c_encoding()) + 1};
+}
+
 }  // namespace quendal

@@ -1,0 +1,14 @@
+# Cross-builds the Windows program with Debian's mingw-w64: 32-bit (i686) by default,
+# 64-bit with -DQUENDAL_WINDOWS_ARCH=x86_64.
+set(QUENDAL_WINDOWS_ARCH i686 CACHE STRING "Windows processor: i686 or x86_64")
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR ${QUENDAL_WINDOWS_ARCH})
+set(mingw ${QUENDAL_WINDOWS_ARCH}-w64-mingw32)
+set(CMAKE_C_COMPILER ${mingw}-gcc)
+set(CMAKE_CXX_COMPILER ${mingw}-g++)
+set(CMAKE_RC_COMPILER ${mingw}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${mingw})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
