@@ -55,6 +55,13 @@ struct ControlDesign {
     std::string_view description = {};
     // Option button only: its group, of which exactly one is selected.
     std::string_view group = {};
+    // Option button only: what the Reading means while it is selected ("percent of the
+    // day"), said after the number.
+    std::string_view meaning = {};
+    // Check box only: its name and description while checked, where they differ (the
+    // ringing bell); the window says the same.
+    std::string_view checkedName = {};
+    std::string_view checkedDescription = {};
 };
 
 struct FontDesign {

@@ -47,6 +47,7 @@ wait_for() {
 }
 
 title_is() { [ "$(window_title "$win")" = "$1" ]; }
+caption_is_line() { [[ "$(window_title "$win")" =~ ^[0-9]*\ [0-9]{2}\ [0-9]{2}\ [0-9]{3}$ ]]; }
 state_is() { [ "$(window_map_state "$win")" = "$1" ]; }
 
 # close_clock: closes the window as the user does and checks the exit status.
@@ -181,6 +182,62 @@ stop_bell_counter
 start_clock "2026-12-08 03:25:46" QT_QPA_PLATFORM=wayland
 wait_for "runs on X when asked for Wayland" title_is "14 28 93 518" && pass "runs on X over Wayland"
 close_clock
+
+# 4b. A screen reader (AT-SPI, as Orca reads it): the window is a frame named after its
+#     caption, the strip is heard as one number with its meaning, the Reading of that
+#     moment, minimised and restored; the modes are radio buttons; and name changes come
+#     at most about once a second each, not at every refresh.
+reader() { /usr/bin/python3 "$(dirname "$0")/atspi_reader.py" "$@"; }
+eval "$(dbus-daemon --session --fork --print-address=1 --print-pid=1 |
+    { read -r a; read -r p; echo "export DBUS_SESSION_BUS_ADDRESS='$a'; bus_pid=$p"; })"
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+pids+=("$!" "$bus_pid")
+for tries in $(seq 100); do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:ScreenReaderEnabled \
+        variant:boolean:true >/dev/null 2>&1 && break
+    sleep 0.05
+done
+start_clock "2026-12-08 03:25:46"
+wait_for "caption line before asking" title_is "14 28 93 518"
+heard=$(reader reading | tr '\n' '|')
+[ "$heard" = "14.2893518 percent of the day|14.2893518 percent of the day|" ] &&
+    pass "minimised, the window is heard as '${heard%%|*}'" || fail "minimised, heard '$heard'"
+xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
+wait_for "restored for the screen reader" state_is Normal
+sleep 0.5
+heard=$(reader reading | tr '\n' '|')
+[ "$heard" = "Quendal|14.2893518 percent of the day|" ] &&
+    pass "restored, the frame is 'Quendal' and the strip '14.2893518 percent of the day'" ||
+    fail "restored, heard '$heard'"
+tree=$(reader tree)
+for expected in "status bar|14.2893518 percent of the day|" "check box|Run|checked,showing" \
+    "push button|Restart|showing" "check box|Alarm|sensitive,focused,showing" \
+    "radio button|Clock|checked,sensitive,showing" "radio button|Stopwatch|sensitive,showing" \
+    "radio button|Calendar|sensitive,showing"; do
+    grep -qF "$expected" <<<"$tree" && pass "the screen reader finds $expected" ||
+        fail "no '$expected' in: $(tr '\n' ' ' <<<"$tree")"
+done
+close_clock
+# Running: the Reading heard minimised lies between the captions shown just before and just
+# after, and a running strip sends no flood of name changes.
+start_clock "@2026-12-08 09:53:00"
+number() { awk '{ if ($4 ~ /^E/) print -1; else printf "%s.%s%s%s\n", ($1 == "" ? 0 : $1), $2, $3, $4 }' <<<"$1"; }
+wait_for "caption line while running" caption_is_line
+before=$(number "$(window_title "$win")")
+now=$(reader reading | sed -n 1p | awk '{print $1}')
+after=$(number "$(window_title "$win")")
+awk -v b="$before" -v n="$now" -v a="$after" 'BEGIN { exit !(b <= n && n <= a) }' &&
+    pass "minimised and running, heard $now between the captions $before and $after" ||
+    fail "minimised and running, heard $now, captions $before and $after"
+xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
+wait_for "restored while running" state_is Normal
+read -r changes objects <<<"$(reader count 5)"
+[ "$changes" -le 12 ] && pass "$changes name changes in 5 s ($objects)" ||
+    fail "$changes name changes in 5 s ($objects): more than one a second each"
+close_clock
+kill "$bus_pid" 2>/dev/null || true
+unset DBUS_SESSION_BUS_ADDRESS
 
 # 5. On a screen too small for the designed place, the strip moves just enough.
 stop_virtual_desktop

@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "reading/spoken_number.h"
 #include "support/instants.h"
 #include "support/reference_text.h"
 
@@ -211,6 +212,36 @@ TEST(Reading, DigitGroupsAgreeWithTheReferenceForRandomReadings) {
             ADD_FAILURE() << "value " << value << ": " << r.caption.view() << " vs "
                           << expected.caption;
         }
+    }
+}
+
+}  // namespace
+}  // namespace quendal
+
+namespace quendal {
+namespace {
+
+// What a screen reader says is the number the caption line shows, digit for digit.
+TEST(SpokenNumber, SaysTheShownDigitsAsOneNumber) {
+    const struct {
+        const char* line;
+        const char* said;
+    } cases[] = {
+        {"14 28 93 518", "14.2893518"},
+        {" 57 87 037", "0.5787037"},
+        {" 03 12 5", "0.03125"},
+        {"3 47 22 E-2", "0.034722"},
+        {"5 78 70 E-4", "0.00057870"},
+        {"0   ", "0"},
+        {"45   ", "45"},
+        {"100 13 66 120", "100.1366120"},
+        {"Quendal", ""},
+        {"14 28 93", ""},
+        {"14 2x 93 518", ""},
+        {"3 47 22 E-99999", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(spokenNumber(c.line), c.said) << "'" << c.line << "'";
     }
 }
 

@@ -1,5 +1,6 @@
 #include "platform/qt/qt_form_host.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -95,6 +96,10 @@ std::chrono::milliseconds wholeMilliseconds(std::chrono::nanoseconds delay) {
 
 }  // namespace
 
+WindowSpeech& FormWidget::speech() const {
+    return host_.speech();
+}
+
 void FormWidget::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
         host_.form().stateReported(stateFrom(windowState()));
@@ -111,7 +116,9 @@ QtFormHost::QtFormHost(const FormDesign& design, MonoClock now)
     : ModelHost(
           std::move(now),
           [this](std::chrono::nanoseconds delay) { frameTimer_.start(wholeMilliseconds(delay)); }),
+      speech_(design, *this),
       widget_(*this) {
+    installAccessibility();
     frameTimer_.setSingleShot(true);
     frameTimer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&frameTimer_, &QTimer::timeout, [this] { pacer().frameDue(); });
@@ -138,6 +145,17 @@ QtFormHost::QtFormHost(const FormDesign& design, MonoClock now)
         clock(), kConfirmationTime));
 
     options_.setExclusive(true);
+    // The labels stand in one strip, which a screen reader hears as one number.
+    QRect labels;
+    for (const ControlDesign& control : design.controls) {
+        if (control.kind == ControlKind::Label) {
+            labels |= qrect(
+                pixelRect(control.left, control.top, control.width, control.height, dotsPerInch));
+        }
+    }
+    strip_ = new ReadingStrip(&widget_, speech_);
+    strip_->setGeometry(labels);
+    stripRect_ = labels;
     const QFont font = labelFont(design.labelFont);
     for (const ControlDesign& control : design.controls) {
         addControl(control, font, dotsPerInch);
@@ -147,6 +165,12 @@ QtFormHost::QtFormHost(const FormDesign& design, MonoClock now)
         TimerModel::Port{[this] { progTimer_.start(); }, [this] { progTimer_.stop(); }});
     QObject::connect(&progTimer_, &QTimer::timeout, [m = timer.get()] { m->fires(); });
     add(design.timer.name, std::move(timer));
+
+    // Asked four times a second whether a change is due, so that one comes about every
+    // second and never sooner.
+    speechTimer_.setInterval(std::chrono::milliseconds(QuietNotifier::kSpacing) / 4);
+    QObject::connect(&speechTimer_, &QTimer::timeout, [this] { tellScreenReader(); });
+    speechTimer_.start();
 
     const auto order = focusOrder(design);
     for (std::size_t i = 1; i < order.size(); ++i) {
@@ -165,22 +189,19 @@ void QtFormHost::addControl(const ControlDesign& design, const QFont& font, doub
     const int pictureSize = static_cast<int>(std::lround(32 * dotsPerInch / kStandardDotsPerInch));
     switch (design.kind) {
         case ControlKind::Label: {
-            auto* label = new QLabel(parent);
+            auto* label = new QLabel(strip_);
             label->setAlignment(Qt::AlignCenter);
             label->setFont(font);
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText,
                              QColor(design.color.red, design.color.green, design.color.blue));
             label->setPalette(palette);
-            // The label's own name comes before its digits, since a name set on a label
-            // hides its text from screen readers.
-            const QString name = qstring(design.accessibleName);
-            add(design.name, std::make_unique<LabelModel>(
-                                 pacer(), design.caption, [label, name](std::string_view text) {
-                                     const QString digits = qstring(text);
-                                     label->setText(digits);
-                                     label->setAccessibleName(name + QLatin1Char(' ') + digits);
-                                 }));
+            // A label with a name of its own tells no screen reader of each new text.
+            label->setAccessibleName(qstring(design.accessibleName));
+            add(design.name, std::make_unique<LabelModel>(pacer(), design.caption,
+                                                          [label](std::string_view text) {
+                                                              label->setText(qstring(text));
+                                                          }));
             widget = label;
             break;
         }
@@ -194,6 +215,15 @@ void QtFormHost::addControl(const ControlDesign& design, const QFont& font, doub
             // space key's or the program's; the model tells them apart.
             QObject::connect(button, &QToolButton::toggled,
                              [m = model.get()](bool checked) { m->userSets(checked); });
+            if (!design.checkedName.empty()) {
+                // The ringing bell says so, and so does the window, once.
+                QObject::connect(button, &QToolButton::toggled, [this, button, &design] {
+                    button->setAccessibleName(qstring(speech_.name(design)));
+                    button->setAccessibleDescription(qstring(speech_.description(design)));
+                    QAccessibleEvent told(&widget_, QAccessible::DescriptionChanged);
+                    QAccessible::updateAccessibility(&told);
+                });
+            }
             add(design.name, std::move(model));
             widget = button;
             break;
@@ -201,6 +231,7 @@ void QtFormHost::addControl(const ControlDesign& design, const QFont& font, doub
         case ControlKind::OptionButton: {
             QToolButton* button = pictureButton(parent, design, pictureSize);
             button->setCheckable(true);
+            button->setAutoExclusive(true);  // a radio button, to a screen reader
             options_.addButton(button);
             auto model =
                 std::make_unique<OptionButtonModel>(group(design.group), design.value == 1,
@@ -227,9 +258,30 @@ void QtFormHost::addControl(const ControlDesign& design, const QFont& font, doub
     }
     widget->setAccessibleDescription(qstring(design.description));
     widget->setObjectName(qstring(design.name));
-    widget->setGeometry(
-        qrect(pixelRect(design.left, design.top, design.width, design.height, dotsPerInch)));
+    QRect place =
+        qrect(pixelRect(design.left, design.top, design.width, design.height, dotsPerInch));
+    if (design.kind == ControlKind::Label) {
+        place.translate(-stripRect_.topLeft());
+    }
+    widget->setGeometry(place);
     widgets_.emplace(design.name, widget);
+}
+
+// Tells a screen reader that the Reading has changed, at most once a second; it hears
+// the Reading of the moment whenever it asks.
+void QtFormHost::tellScreenReader() {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    const MonoTime now = clock()();
+    if (windowName_.due(speech_.windowName(), now)) {
+        QAccessibleEvent told(&widget_, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&told);
+    }
+    if (reading_.due(speech_.reading(), now)) {
+        QAccessibleEvent told(strip_, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&told);
+    }
 }
 
 void QtFormHost::applyState(WindowState state) {

@@ -9,15 +9,18 @@
 
 #include "platform/design.h"
 #include "platform/form_model.h"
+#include "platform/qt/qt_accessibility.h"
+#include "platform/window_speech.h"
 
 namespace quendal::qt {
 
 class QtFormHost;
 
 // The top-level window: passes the platform's state changes and the user's closing on.
-class FormWidget final : public QWidget {
+class FormWidget final : public QWidget, public Speaking {
   public:
     explicit FormWidget(QtFormHost& host) : host_(host) {}
+    WindowSpeech& speech() const override;
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -41,6 +44,7 @@ class QtFormHost final : public ModelHost {
     FormWidget& widget() { return widget_; }
     // The widget that shows the named control.
     QWidget* widgetOf(std::string_view name);
+    WindowSpeech& speech() { return speech_; }
 
   protected:
     int exec() override;
@@ -49,8 +53,16 @@ class QtFormHost final : public ModelHost {
     friend class FormWidget;
     void addControl(const ControlDesign& design, const QFont& labelFont, double dotsPerInch);
     void applyState(WindowState state);
+    void tellScreenReader();
 
+    WindowSpeech speech_;
     FormWidget widget_;
+    ReadingStrip* strip_ = nullptr;
+    QRect stripRect_;
+    // Changes of the Reading told to a screen reader, at most once a second.
+    QTimer speechTimer_;
+    QuietNotifier windowName_;
+    QuietNotifier reading_;
     QTimer frameTimer_;
     QTimer progTimer_;
     // The toolkit's own group gives the option buttons their keys (arrows move and

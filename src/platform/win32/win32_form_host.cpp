@@ -264,7 +264,7 @@ void Win32FormHost::createModels() {
                                                         SendMessageW(
                                                             control.hwnd, BM_SETCHECK,
                                                             on ? BST_CHECKED : BST_UNCHECKED, 0);
-                                                        showPicture(control, on);
+                                                        showChecked(control, on);
                                                     },
                                                     showEnabled}));
                 break;
@@ -381,6 +381,16 @@ void Win32FormHost::loadPictures(Control& control) {
     showPicture(control, SendMessageW(control.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED);
 }
 
+// A check box's picture and, for the ringing bell, its name, which a screen reader reads
+// from the button's text.
+void Win32FormHost::showChecked(const Control& control, bool checked) {
+    showPicture(control, checked);
+    if (!control.design->checkedName.empty()) {
+        SetWindowTextW(control.hwnd,
+                       wide(WindowSpeech::nameWhen(*control.design, checked)).c_str());
+    }
+}
+
 void Win32FormHost::showPicture(const Control& control, bool checked) {
     const HICON picture =
         checked && control.checkedPicture ? control.checkedPicture : control.picture;
@@ -438,8 +448,8 @@ void Win32FormHost::clicked(HWND child) {
     switch (control->design->kind) {
         case ControlKind::CheckBox: {
             const bool checked = SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED;
-            showPicture(*control, checked);
             checkBox(name).userSets(checked);
+            showChecked(*control, checked);
             break;
         }
         case ControlKind::OptionButton:

@@ -8,6 +8,7 @@
 
 #include "platform/design.h"
 #include "platform/form_model.h"
+#include "platform/window_speech.h"
 
 namespace quendal::win32 {
 
@@ -43,6 +44,7 @@ class Win32FormHost final : public ModelHost {
     void layout();
     void loadPictures(Control& control);
     void showPicture(const Control& control, bool checked);
+    void showChecked(const Control& control, bool checked);
     void applyState(WindowState state);
     void show();
     void clicked(HWND child);

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/design.h"
+#include "platform/form_model.h"
+#include "platform/monotonic.h"
+
+namespace quendal {
+
+// What a screen reader hears of the window, whatever toolkit carries it there: the
+// Reading as one number with its meaning, at the moment it is asked for; the window's
+// name; and the words of a control in its checked state, such as the ringing bell's.
+class WindowSpeech {
+  public:
+    WindowSpeech(const FormDesign& design, ModelHost& host) : design_(design), host_(host) {}
+
+    // "41.1917995 percent of the day": the digits the window shows now, in its caption
+    // while minimised or maximised, else in its labels (which, in design order, show the
+    // Reading's groups); then the meaning of the selected option.
+    std::string reading();
+    // Minimised or maximised the caption carries the Reading, and the name is the Reading
+    // said; in the normal state it is the caption.
+    std::string windowName();
+    // While a check box with words for its checked state is checked (the ringing bell),
+    // those words; else nothing.
+    std::string windowDescription();
+    std::string_view name(const ControlDesign& control);
+    std::string_view description(const ControlDesign& control);
+    // The same for a control checked or not.
+    static std::string_view nameWhen(const ControlDesign& control, bool checked);
+    static std::string_view descriptionWhen(const ControlDesign& control, bool checked);
+
+  private:
+    bool checked(const ControlDesign& control);
+
+    const FormDesign& design_;
+    ModelHost& host_;
+};
+
+// Tells a screen reader of a changed text at most once a second: it can ask for the
+// text of the moment at any time, and a notification at every refresh would only be
+// thrown away, at a cost to both.
+class QuietNotifier {
+  public:
+    static constexpr std::chrono::seconds kSpacing{1};
+
+    // True when `text`, differing from the last one told, is to be told now.
+    bool due(std::string_view text, MonoTime now) {
+        if (text == told_ || (toldAny_ && now - at_ < kSpacing)) {
+            return false;
+        }
+        told_ = text;
+        at_ = now;
+        toldAny_ = true;
+        return true;
+    }
+
+  private:
+    std::string told_;
+    MonoTime at_{};
+    bool toldAny_ = false;
+};
+
+}  // namespace quendal
