@@ -6,10 +6,7 @@ set -euo pipefail
 QUENDAL=$1
 BELL_COUNTER=$2
 source "$(dirname "$0")/../../scripts/lib/desktop.sh"
-
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
+source "$(dirname "$0")/checks.sh"
 
 work=$(mktemp -d)
 pids=()
@@ -34,21 +31,6 @@ start_clock() {
     win=$(window_of "$pid") || { fail "no window at $time: $(cat "$work/stderr")"; return 1; }
 }
 
-# wait_for DESCRIPTION COMMAND...: polls for up to 5 s.
-wait_for() {
-    local what=$1 tries
-    shift
-    for tries in $(seq 100); do
-        "$@" && return 0
-        sleep 0.05
-    done
-    fail "$what"
-    return 1
-}
-
-title_is() { [ "$(window_title "$win")" = "$1" ]; }
-caption_is_line() { [[ "$(window_title "$win")" =~ ^[0-9]*\ [0-9]{2}\ [0-9]{2}\ [0-9]{3}$ ]]; }
-state_is() { [ "$(window_map_state "$win")" = "$1" ]; }
 
 # close_clock: closes the window as the user does and checks the exit status.
 close_clock() {
@@ -168,9 +150,8 @@ for wm in openbox mutter; do
         state_is Normal || fail "the window did not stay up ($wm)"
         sleep 0.6
         xdotool windowminimize --sync "$win"
-        caption_line() { [[ "$(window_title "$win")" =~ ^62\ 5[0-9]\ [0-9]{2}\ [0-9]{3}$ ]]; }
         wait_for "the caption line once minimised after the alarm (got '$(window_title "$win")', $wm)" \
-            caption_line && pass "minimised after the alarm, the taskbar shows the reading ($wm)"
+            caption_is_line 62 && pass "minimised after the alarm, the taskbar shows the reading ($wm)"
     else
         fail "the window did not come up at 15:00 ($wm: $(window_map_state "$win"), $(xprop -id "$win" _NET_WM_STATE))"
     fi

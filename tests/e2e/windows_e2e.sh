@@ -10,10 +10,7 @@ set -euo pipefail
 EXE=$(readlink -f "$1")
 PROBE=$(dirname "$EXE")/bench/window_probe.exe
 source "$(dirname "$0")/../../scripts/lib/desktop.sh"
-
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
+source "$(dirname "$0")/checks.sh"
 
 # A 32-bit program needs Wine's 32-bit side, which needs a machine that runs 32-bit
 # programs at all; some kernels refuse them ("Exec format error").
@@ -60,19 +57,6 @@ start_clock() {
     fail "no window at $1: $(cat "$work/stderr")"
     return 1
 }
-wait_for() {
-    local what=$1 tries
-    shift
-    for tries in $(seq 100); do
-        "$@" && return 0
-        sleep 0.05
-    done
-    fail "$what"
-    return 1
-}
-title_is() { [ "$(window_title "$win")" = "$1" ]; }
-state_is() { [ "$(window_map_state "$win")" = "$1" ]; }
-caption_line() { [[ "$(window_title "$win")" =~ ^$1\ [0-9]{2}\ [0-9]{2}\ [0-9]{3}$ ]]; }
 close_clock() {
     wmctrl -i -c "$win"
     local status=0
@@ -98,11 +82,11 @@ count() { convert "$work/$1-client.png" -crop "$4x$5+$2+$3" +repage txt:- | grep
 # 1. Minimised at 03:25:46 on a weekday, the taskbar title is the caption line, moving on.
 start_clock "2026-12-08 03:25:46"
 state_is Iconic && pass "starts minimised" || fail "not minimised at start"
-wait_for "the caption line (got '$(window_title "$win")')" caption_line 14 &&
+wait_for "the caption line (got '$(window_title "$win")')" caption_is_line 14 &&
     pass "taskbar shows '$(window_title "$win")'"
 first=$(window_title "$win")
 sleep 1
-[ "$(window_title "$win")" != "$first" ] && caption_line 14 &&
+[ "$(window_title "$win")" != "$first" ] && caption_is_line 14 &&
     pass "a second later: '$(window_title "$win")'" || fail "the title stands at '$first'"
 
 # 2. Restored, the strip shows its pictures and the coloured digits.

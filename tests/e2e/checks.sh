@@ -1,0 +1,25 @@
+# What the end-to-end scripts share: their verdicts, and the checks on the window `win`
+# that they poll for. Sourced, after scripts/lib/desktop.sh.
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+
+# wait_for DESCRIPTION COMMAND...: polls for up to 5 s; a failure when it never holds.
+wait_for() {
+    local what=$1 tries
+    shift
+    for tries in $(seq 100); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    fail "$what"
+    return 1
+}
+
+title_is() { [ "$(window_title "$win")" = "$1" ]; }
+state_is() { [ "$(window_map_state "$win")" = "$1" ]; }
+# caption_is_line [WHOLE]: the title is a caption line, with that whole percent if given.
+caption_is_line() {
+    [[ "$(window_title "$win")" =~ ^${1:-[0-9]*}\ [0-9]{2}\ [0-9]{2}\ [0-9]{3}$ ]]
+}
