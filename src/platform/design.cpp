@@ -16,6 +16,14 @@ PixelRect pixelRect(int left, int top, int width, int height, double dotsPerInch
             pixelsFromTwips(top + height, dotsPerInch) - y};
 }
 
+PixelRect keepWithin(PixelRect window, const PixelRect& available) {
+    window.left = std::max(available.left,
+                           std::min(window.left, available.left + available.width - window.width));
+    window.top = std::max(available.top,
+                          std::min(window.top, available.top + available.height - window.height));
+    return window;
+}
+
 std::vector<const ControlDesign*> focusOrder(const FormDesign& design) {
     std::vector<const ControlDesign*> order;
     for (const ControlDesign& control : design.controls) {

@@ -26,6 +26,10 @@ struct PixelRect {
 // overlap in pixels at any resolution.
 PixelRect pixelRect(int left, int top, int width, int height, double dotsPerInch);
 
+// A window's place moved just enough to lie wholly within `available` (the screen's work
+// area), where it fits; the designed place is kept on a screen large enough for it.
+PixelRect keepWithin(PixelRect window, const PixelRect& available);
+
 enum class ControlKind { Label, CheckBox, OptionButton, CommandButton };
 
 struct Rgb {

@@ -199,6 +199,16 @@ int ModelHost::run() {
     return exec();
 }
 
+void ModelHost::userClicked(std::string_view name, bool checked) {
+    if (const auto box = checkBoxes_.find(name); box != checkBoxes_.end()) {
+        box->second->userSets(checked);
+    } else if (const auto option = optionButtons_.find(name); option != optionButtons_.end()) {
+        option->second->userSelects();
+    } else {
+        commandButton(name).userClicks();
+    }
+}
+
 void ModelHost::add(std::string_view name, std::unique_ptr<LabelModel> model) {
     labels_.emplace(name, std::move(model));
 }

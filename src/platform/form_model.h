@@ -195,6 +195,10 @@ class ModelHost : public FormHost {
     // Start, then the toolkit's event loop.
     int run() override;
 
+    // From the binding: the user has clicked the named button, which, a check box, now
+    // shows `checked`. Raises its Click as its kind has it.
+    void userClicked(std::string_view name, bool checked = false);
+
   protected:
     ModelHost(MonoClock now, TextPacer::Wake wake);
 

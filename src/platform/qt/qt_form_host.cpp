@@ -51,16 +51,14 @@ Qt::WindowStates qtStates(WindowState state) {
 }
 
 // The designed place, moved just enough to keep the window wholly on a smaller screen.
-QRect placeOnScreen(QRect client, const QScreen* screen) {
+QRect placeOnScreen(const QRect& client, const QScreen* screen) {
     if (!screen) {
         return client;
     }
-    const QRect available = screen->availableGeometry();
-    client.moveLeft(std::max(available.left(),
-                             std::min(client.left(), available.right() + 1 - client.width())));
-    client.moveTop(std::max(available.top(),
-                            std::min(client.top(), available.bottom() + 1 - client.height())));
-    return client;
+    const QRect a = screen->availableGeometry();
+    const PixelRect placed = keepWithin({client.x(), client.y(), client.width(), client.height()},
+                                        {a.x(), a.y(), a.width(), a.height()});
+    return qrect(placed);
 }
 
 QFont labelFont(const FontDesign& design) {
@@ -155,7 +153,6 @@ QtFormHost::QtFormHost(const FormDesign& design, MonoClock now)
     }
     strip_ = new ReadingStrip(&widget_, speech_);
     strip_->setGeometry(labels);
-    stripRect_ = labels;
     const QFont font = labelFont(design.labelFont);
     for (const ControlDesign& control : design.controls) {
         addControl(control, font, dotsPerInch);
@@ -261,7 +258,7 @@ void QtFormHost::addControl(const ControlDesign& design, const QFont& font, doub
     QRect place =
         qrect(pixelRect(design.left, design.top, design.width, design.height, dotsPerInch));
     if (design.kind == ControlKind::Label) {
-        place.translate(-stripRect_.topLeft());
+        place.translate(-strip_->pos());
     }
     widget->setGeometry(place);
     widgets_.emplace(design.name, widget);

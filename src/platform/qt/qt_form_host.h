@@ -58,7 +58,6 @@ class QtFormHost final : public ModelHost {
     WindowSpeech speech_;
     FormWidget widget_;
     ReadingStrip* strip_ = nullptr;
-    QRect stripRect_;
     // Changes of the Reading told to a screen reader, at most once a second.
     QTimer speechTimer_;
     QuietNotifier windowName_;

@@ -20,19 +20,6 @@ constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIM
 constexpr int kPictureSize = 32;  // at 96 dots per inch
 constexpr UINT_PTR kModalLoopTimer = 1;
 
-std::wstring wide(std::string_view text) {
-    std::wstring result;
-    if (text.empty()) {
-        return result;
-    }
-    const int size = static_cast<int>(text.size());
-    result.resize(
-        static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0)));
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, result.data(),
-                        static_cast<int>(result.size()));
-    return result;
-}
-
 [[noreturn]] void fail(const char* what) {
     throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
 }
@@ -105,6 +92,11 @@ LARGE_INTEGER after(std::chrono::nanoseconds delay) {
     return due;
 }
 
+PixelRect pixelsOf(const RECT& r) {
+    return {static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.right - r.left),
+            static_cast<int>(r.bottom - r.top)};
+}
+
 WindowState stateFromSize(WPARAM kind, WindowState otherwise) {
     switch (kind) {
         case SIZE_MINIMIZED:
@@ -119,6 +111,19 @@ WindowState stateFromSize(WPARAM kind, WindowState otherwise) {
 }
 
 }  // namespace
+
+std::wstring wide(std::string_view text) {
+    std::wstring result;
+    if (text.empty()) {
+        return result;
+    }
+    const int size = static_cast<int>(text.size());
+    result.resize(
+        static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0)));
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, result.data(),
+                        static_cast<int>(result.size()));
+    return result;
+}
 
 Win32FormHost::Win32FormHost(const FormDesign& design, HINSTANCE instance, MonoClock now)
     : ModelHost(std::move(now),
@@ -312,16 +317,14 @@ void Win32FormHost::placeWindow() {
     RECT frame = frameFor(
         RECT{client.left, client.top, client.left + client.width, client.top + client.height},
         dpi_);
+    PixelRect placed = pixelsOf(frame);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     if (GetMonitorInfoW(MonitorFromRect(&frame, MONITOR_DEFAULTTONEAREST), &monitor)) {
-        const RECT& work = monitor.rcWork;
-        const LONG dx = std::max(work.left - frame.left, std::min(0L, work.right - frame.right));
-        const LONG dy = std::max(work.top - frame.top, std::min(0L, work.bottom - frame.bottom));
-        OffsetRect(&frame, dx, dy);
+        placed = keepWithin(placed, pixelsOf(monitor.rcWork));
     }
-    SetWindowPos(window_, nullptr, frame.left, frame.top, frame.right - frame.left,
-                 frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_, nullptr, placed.left, placed.top, placed.width, placed.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The controls, the digits' face and the pictures at the window's resolution: at 150 % or
@@ -444,22 +447,10 @@ void Win32FormHost::clicked(HWND child) {
     if (!control) {
         return;
     }
-    const std::string_view name = control->design->name;
-    switch (control->design->kind) {
-        case ControlKind::CheckBox: {
-            const bool checked = SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED;
-            checkBox(name).userSets(checked);
-            showChecked(*control, checked);
-            break;
-        }
-        case ControlKind::OptionButton:
-            optionButton(name).userSelects();
-            break;
-        case ControlKind::CommandButton:
-            commandButton(name).userClicks();
-            break;
-        case ControlKind::Label:
-            break;
+    const bool checked = SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    userClicked(control->design->name, checked);
+    if (control->design->kind == ControlKind::CheckBox) {
+        showChecked(*control, checked);
     }
 }
 

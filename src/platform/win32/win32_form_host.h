@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -11,6 +12,9 @@
 #include "platform/window_speech.h"
 
 namespace quendal::win32 {
+
+// Windows' UTF-16 from the program's UTF-8.
+std::wstring wide(std::string_view text);
 
 // The window and its controls on the plain Win32 API. The rules live in the models;
 // this class makes the windows, shows the models' state on them and passes the

@@ -62,12 +62,7 @@ class Win32Runtime final : public Runtime {
 
     // There is no console: the user reads why in a message box.
     void fail(std::string_view why) override {
-        std::wstring text(L"Quendal cannot go on: ");
-        const int size = static_cast<int>(why.size());
-        const int length = MultiByteToWideChar(CP_UTF8, 0, why.data(), size, nullptr, 0);
-        std::wstring reason(static_cast<std::size_t>(length), L'\0');
-        MultiByteToWideChar(CP_UTF8, 0, why.data(), size, reason.data(), length);
-        text += reason;
+        const std::wstring text = L"Quendal cannot go on: " + win32::wide(why);
         MessageBoxW(nullptr, text.c_str(), L"Quendal", MB_OK | MB_ICONERROR);
     }
 
