@@ -61,10 +61,12 @@ Window::~Window() {
 }
 
 void Window::Form_Load() {
-    startTime_ = startNow();
+    // One instant for both: read apart, the start and the weekday could fall either side
+    // of midnight, and a start as Friday ends would ring at Saturday's 15:00.
+    const LocalTime now = clock_.now();
+    startTime_ = startAt(now);
     alarmDone_ = false;
-    const int weekday = clock_.now().date.weekday;
-    weekend_ = weekday == kSunday || weekday == kSaturday;
+    weekend_ = now.date.weekday == kSunday || now.date.weekday == kSaturday;
     Go_Click();
     Reset_Click();
     Prog_Timer();
@@ -140,7 +142,10 @@ void Window::Flash() {
 }
 
 StopwatchStart Window::startNow() const {
-    const LocalTime now = clock_.now();
+    return startAt(clock_.now());
+}
+
+StopwatchStart Window::startAt(const LocalTime& now) {
     return StopwatchStart{roundToInt32(now.secondsSinceMidnight), now.date};
 }
 

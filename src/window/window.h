@@ -33,6 +33,7 @@ class Window {
 
   private:
     StopwatchStart startNow() const;
+    static StopwatchStart startAt(const LocalTime& now);
     void alarmTest(double reading);
 
     const WallClock& clock_;

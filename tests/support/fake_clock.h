@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "platform/wall_clock.h"
 #include "support/instants.h"
 
@@ -10,7 +12,12 @@ class FakeClock final : public WallClock {
   public:
     LocalTime now() const override {
         ++reads_;
-        return now_;
+        const LocalTime now = now_;
+        if (next_) {
+            now_ = *next_;
+            next_.reset();
+        }
+        return now;
     }
 
     void set(const LocalTime& now) { now_ = now; }
@@ -18,10 +25,13 @@ class FakeClock final : public WallClock {
     void set(int year, int month, int day, int hour, int minute, float second) {
         now_ = at(year, month, day, hour, minute, second);
     }
+    // After the next read, the clock stands at `later`: time moving on between two reads.
+    void thenAt(const LocalTime& later) { next_ = later; }
     int reads() const { return reads_; }
 
   private:
-    LocalTime now_ = at(2026, 12, 8, 3, 25, 46);
+    mutable LocalTime now_ = at(2026, 12, 8, 3, 25, 46);
+    mutable std::optional<LocalTime> next_;
     mutable int reads_ = 0;
 };
 

@@ -216,6 +216,20 @@ TEST_F(WindowTest, AlarmComesAtThreeOnWeekdaysAndAtTwoAtWeekends) {
     }
 }
 
+// The weekday comes from the same instant as the start: begun as a Friday ends, the alarm
+// keeps Friday's hour even when the next read of the clock is Saturday's.
+TEST_F(WindowTest, StartAtTheStrokeOfMidnightTakesItsDayFromOneInstant) {
+    clock.set(2026, 12, 11, 23, 59, 59.9F);
+    clock.thenAt(testing::at(2026, 12, 12, 0, 0, 0.1F));
+    start();
+    clock.set(2026, 12, 12, 14, 0, 0);
+    tick();
+    EXPECT_EQ(host.checkBox("Alarm").value(), 0) << "a Friday start rings at 15:00";
+    clock.set(2026, 12, 12, 15, 0, 0);
+    tick();
+    EXPECT_EQ(host.checkBox("Alarm").value(), 1);
+}
+
 TEST_F(WindowTest, RingingAlarmBeepsEveryRefreshUntilSilencedAndNeverReturns) {
     clock.set(2026, 12, 8, 14, 59, 0);
     start();
