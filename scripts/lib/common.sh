@@ -65,15 +65,17 @@ build_windows() {
     build_release
     configure_and_build "$dir" -DCMAKE_TOOLCHAIN_FILE="$QUENDAL_ROOT/cmake/mingw-w64.cmake" \
         -DQUENDAL_WINDOWS_ARCH="$arch" -DCMAKE_BUILD_TYPE=Release -DQUENDAL_WERROR=ON \
-        -DQUENDAL_PICTURE_TOOL="$QUENDAL_ROOT/build/release/src/render_pictures" "$@"
+        -DQUENDAL_PICTURE_TOOL="$QUENDAL_ROOT/build/release/tools/render_pictures" "$@"
 }
 
-# configure_and_build DIR [cmake options...]: configures DIR once, then builds it.
+# configure_and_build DIR [cmake options...]: configures DIR once, and again when the
+# options change, then builds it.
 configure_and_build() {
     local dir=$1
     shift
-    if [ ! -f "$dir/build.ninja" ]; then
+    if [ ! -f "$dir/build.ninja" ] || [ "$(cat "$dir/quendal-options" 2>/dev/null)" != "$*" ]; then
         cmake -S "$QUENDAL_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+        printf '%s' "$*" >"$dir/quendal-options"
     fi
     cmake --build "$dir"
 }

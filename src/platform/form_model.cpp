@@ -204,25 +204,46 @@ void ModelHost::userClicked(std::string_view name, bool checked) {
         box->second->userSets(checked);
     } else if (const auto option = optionButtons_.find(name); option != optionButtons_.end()) {
         option->second->userSelects();
-    } else {
-        commandButton(name).userClicks();
+    } else if (const auto button = commandButtons_.find(name); button != commandButtons_.end()) {
+        button->second->userClicks();
     }
+    // Else its model is still being made: a toolkit's echo of the control's first state.
 }
 
-void ModelHost::add(std::string_view name, std::unique_ptr<LabelModel> model) {
-    labels_.emplace(name, std::move(model));
-}
-void ModelHost::add(std::string_view name, std::unique_ptr<CheckBoxModel> model) {
-    checkBoxes_.emplace(name, std::move(model));
-}
-void ModelHost::add(std::string_view name, std::unique_ptr<OptionButtonModel> model) {
-    optionButtons_.emplace(name, std::move(model));
-}
-void ModelHost::add(std::string_view name, std::unique_ptr<CommandButtonModel> model) {
-    commandButtons_.emplace(name, std::move(model));
-}
-void ModelHost::add(std::string_view name, std::unique_ptr<TimerModel> model) {
-    timers_.emplace(name, std::move(model));
+void ModelHost::build(const FormDesign& design, FormModel::Port window,
+                      std::chrono::milliseconds confirmationTime, ControlMaker& maker) {
+    form_ = std::make_unique<FormModel>(design, pacer_, std::move(window), now_, confirmationTime);
+    std::vector<const ControlDesign*> order;
+    for (const ControlDesign& control : design.controls) {
+        order.push_back(&control);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
+    for (const ControlDesign* control : order) {
+        const std::string name(control->name);
+        switch (control->kind) {
+            case ControlKind::Label:
+                labels_.emplace(name, std::make_unique<LabelModel>(pacer_, control->caption,
+                                                                   maker.makeLabel(*control)));
+                break;
+            case ControlKind::CheckBox:
+                checkBoxes_.emplace(
+                    name, std::make_unique<CheckBoxModel>(*control, maker.makeCheckBox(*control)));
+                break;
+            case ControlKind::OptionButton:
+                optionButtons_.emplace(
+                    name, std::make_unique<OptionButtonModel>(groups_[std::string(control->group)],
+                                                              control->value == 1,
+                                                              maker.makeOptionButton(*control)));
+                break;
+            case ControlKind::CommandButton:
+                commandButtons_.emplace(name, std::make_unique<CommandButtonModel>(
+                                                  *control, maker.makeCommandButton(*control)));
+                break;
+        }
+    }
+    timers_.emplace(std::string(design.timer.name),
+                    std::make_unique<TimerModel>(design.timer, maker.makeTimer(design.timer)));
 }
 
 }  // namespace quendal

@@ -181,8 +181,20 @@ class TimerModel final : public Timer {
     EventHandler timer_;
 };
 
-// A window's models, found by name. A binding derives from it, adds a model for each
-// control of the design, and runs its toolkit's event loop.
+// How a binding makes each control of a design: it makes the toolkit's control and
+// returns the calls that show the model's state on it.
+class ControlMaker {
+  public:
+    virtual ~ControlMaker() = default;
+    virtual PacedText::Show makeLabel(const ControlDesign& design) = 0;
+    virtual CheckBoxModel::Port makeCheckBox(const ControlDesign& design) = 0;
+    virtual std::function<void(bool selected)> makeOptionButton(const ControlDesign& design) = 0;
+    virtual std::function<void(bool enabled)> makeCommandButton(const ControlDesign& design) = 0;
+    virtual TimerModel::Port makeTimer(const TimerDesign& design) = 0;
+};
+
+// A window's models, found by name. A binding derives from it, builds the models of a
+// design with its own way of making each control, and runs its toolkit's event loop.
 class ModelHost : public FormHost {
   public:
     FormModel& form() override { return *form_; }
@@ -207,14 +219,12 @@ class ModelHost : public FormHost {
 
     TextPacer& pacer() { return pacer_; }
     MonoClock& clock() { return now_; }
-    OptionGroup& group(std::string_view name) { return groups_[std::string(name)]; }
 
-    void setForm(std::unique_ptr<FormModel> form) { form_ = std::move(form); }
-    void add(std::string_view name, std::unique_ptr<LabelModel> model);
-    void add(std::string_view name, std::unique_ptr<CheckBoxModel> model);
-    void add(std::string_view name, std::unique_ptr<OptionButtonModel> model);
-    void add(std::string_view name, std::unique_ptr<CommandButtonModel> model);
-    void add(std::string_view name, std::unique_ptr<TimerModel> model);
+    // The window's model, then a model for each control, made in the order of their tab
+    // indexes (the order a dialog's keyboard handling wants them in), then the timer's.
+    // `confirmationTime` is the window's (see FormModel).
+    void build(const FormDesign& design, FormModel::Port window,
+               std::chrono::milliseconds confirmationTime, ControlMaker& maker);
 
   private:
     MonoClock now_;

@@ -6,6 +6,7 @@
 #include "platform/design.h"
 #include "platform/form_model.h"
 #include "platform/monotonic.h"
+#include "platform/spacing.h"
 
 namespace quendal {
 
@@ -48,19 +49,16 @@ class QuietNotifier {
 
     // True when `text`, differing from the last one told, is to be told now.
     bool due(std::string_view text, MonoTime now) {
-        if (text == told_ || (toldAny_ && now - at_ < kSpacing)) {
+        if (text == told_ || !spacing_.admit(now)) {
             return false;
         }
         told_ = text;
-        at_ = now;
-        toldAny_ = true;
         return true;
     }
 
   private:
     std::string told_;
-    MonoTime at_{};
-    bool toldAny_ = false;
+    Spacing spacing_{kSpacing};
 };
 
 }  // namespace quendal

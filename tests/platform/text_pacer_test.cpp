@@ -103,20 +103,5 @@ TEST(TextPacer, TextsSetInOneFrameGoOutTogetherAndAFlushSendsThemNow) {
     EXPECT_EQ(pacer.frame(), std::chrono::nanoseconds(6'944'444));
 }
 
-// A screen reader is told of a changed Reading at most once a second.
-TEST(QuietNotifier, TellsAChangeAtMostOnceASecond) {
-    QuietNotifier notifier;
-    const struct {
-        std::chrono::milliseconds at;
-        const char* text;
-        bool told;
-    } steps[] = {{0ms, "14.28", true},      {250ms, "14.29", false},  {999ms, "14.30", false},
-                 {1000ms, "14.30", true},   {1250ms, "14.30", false}, {5000ms, "14.30", false},
-                 {5250ms, "Quendal", true}, {5500ms, "14.31", false}};
-    for (const auto& step : steps) {
-        EXPECT_EQ(notifier.due(step.text, MonoTime{} + step.at), step.told) << step.at.count();
-    }
-}
-
 }  // namespace
 }  // namespace quendal

@@ -21,45 +21,21 @@ struct FakeMonoClock {
     }
 };
 
-class FakeFormHost final : public ModelHost {
+class FakeFormHost final : public ModelHost, private ControlMaker {
   public:
     explicit FakeFormHost(const FormDesign& design)
         : ModelHost(time_.source(), [this](std::chrono::nanoseconds) { ++wakes_; }) {
         applied_ = design.state;
-        setForm(std::make_unique<FormModel>(
-            design, pacer(),
-            FormModel::Port{[](std::string_view) {},
-                            [this](WindowState state) {
-                                if (state != applied_) {
-                                    applied_ = state;
-                                    ++programStateSets_[static_cast<int>(state)];
-                                }
-                            },
-                            [this] { shown_ = true; }},
-            clock(), std::chrono::milliseconds(500)));
-        const auto ignore = [](bool) {};
-        for (const ControlDesign& c : design.controls) {
-            switch (c.kind) {
-                case ControlKind::Label:
-                    add(c.name,
-                        std::make_unique<LabelModel>(pacer(), c.caption, [](std::string_view) {}));
-                    break;
-                case ControlKind::CheckBox:
-                    add(c.name,
-                        std::make_unique<CheckBoxModel>(c, CheckBoxModel::Port{ignore, ignore}));
-                    break;
-                case ControlKind::OptionButton:
-                    add(c.name,
-                        std::make_unique<OptionButtonModel>(group(c.group), c.value == 1, ignore));
-                    break;
-                case ControlKind::CommandButton:
-                    add(c.name, std::make_unique<CommandButtonModel>(c, ignore));
-                    break;
-            }
-            kinds_.emplace(c.name, c.kind);
-        }
-        add(design.timer.name,
-            std::make_unique<TimerModel>(design.timer, TimerModel::Port{[] {}, [] {}}));
+        build(design,
+              FormModel::Port{[](std::string_view) {},
+                              [this](WindowState state) {
+                                  if (state != applied_) {
+                                      applied_ = state;
+                                      ++programStateSets_[static_cast<int>(state)];
+                                  }
+                              },
+                              [this] { shown_ = true; }},
+              std::chrono::milliseconds(500), *this);
     }
 
     // A click on the named button, as the toolkit reports it: a check box toggles, and a
@@ -92,6 +68,27 @@ class FakeFormHost final : public ModelHost {
     int exec() override { return 0; }
 
   private:
+    // Nothing is drawn: each control only remembers its kind.
+    PacedText::Show makeLabel(const ControlDesign& c) override {
+        kinds_.emplace(c.name, c.kind);
+        return [](std::string_view) {};
+    }
+    CheckBoxModel::Port makeCheckBox(const ControlDesign& c) override {
+        kinds_.emplace(c.name, c.kind);
+        return {[](bool) {}, [](bool) {}};
+    }
+    std::function<void(bool)> makeOptionButton(const ControlDesign& c) override {
+        kinds_.emplace(c.name, c.kind);
+        return [](bool) {};
+    }
+    std::function<void(bool)> makeCommandButton(const ControlDesign& c) override {
+        kinds_.emplace(c.name, c.kind);
+        return [](bool) {};
+    }
+    TimerModel::Port makeTimer(const TimerDesign&) override {
+        return {[] {}, [] {}};
+    }
+
     FakeMonoClock time_;
     std::map<std::string, ControlKind> kinds_;
     WindowState applied_;

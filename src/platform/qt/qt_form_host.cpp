@@ -76,17 +76,6 @@ QFont labelFont(const FontDesign& design) {
     return font;
 }
 
-QToolButton* pictureButton(QWidget* parent, const ControlDesign& design, int pictureSize) {
-    auto* button = new QToolButton(parent);
-    // Only the picture: no text, not even beside it.
-    button->setIcon(buttonPicture(design.picture, design.checkedPicture));
-    button->setIconSize(QSize(pictureSize, pictureSize));
-    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    button->setFocusPolicy(Qt::StrongFocus);
-    button->setToolTip(qstring(design.description));
-    return button;
-}
-
 std::chrono::milliseconds wholeMilliseconds(std::chrono::nanoseconds delay) {
     // Rounded up: a frame must not come early.
     return std::chrono::ceil<std::chrono::milliseconds>(delay);
@@ -120,27 +109,19 @@ QtFormHost::QtFormHost(const FormDesign& design, MonoClock now)
     frameTimer_.setSingleShot(true);
     frameTimer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&frameTimer_, &QTimer::timeout, [this] { pacer().frameDue(); });
-    progTimer_.setTimerType(Qt::PreciseTimer);
-    progTimer_.setInterval(design.timer.intervalMs);
 
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const double dotsPerInch = screen ? screen->logicalDotsPerInch() : kStandardDotsPerInch;
+    dotsPerInch_ = screen ? screen->logicalDotsPerInch() : kStandardDotsPerInch;
     if (screen) {
         pacer().setFrameRate(screen->refreshRate());
     }
 
     widget_.setObjectName(qstring(design.name));
     const QRect client = qrect(pixelRect(design.clientLeft, design.clientTop, design.clientWidth,
-                                         design.clientHeight, dotsPerInch));
+                                         design.clientHeight, dotsPerInch_));
     widget_.setFixedSize(client.size());
     widget_.setGeometry(placeOnScreen(client, screen));
     widget_.setWindowIcon(windowIcon(design.icon));
-    setForm(std::make_unique<FormModel>(
-        design, pacer(),
-        FormModel::Port{
-            [this](std::string_view caption) { widget_.setWindowTitle(qstring(caption)); },
-            [this](WindowState state) { applyState(state); }, [this] { widget_.show(); }},
-        clock(), kConfirmationTime));
 
     options_.setExclusive(true);
     // The labels stand in one strip, which a screen reader hears as one number.
@@ -148,20 +129,19 @@ QtFormHost::QtFormHost(const FormDesign& design, MonoClock now)
     for (const ControlDesign& control : design.controls) {
         if (control.kind == ControlKind::Label) {
             labels |= qrect(
-                pixelRect(control.left, control.top, control.width, control.height, dotsPerInch));
+                pixelRect(control.left, control.top, control.width, control.height, dotsPerInch_));
         }
     }
     strip_ = new ReadingStrip(&widget_, speech_);
     strip_->setGeometry(labels);
-    const QFont font = labelFont(design.labelFont);
-    for (const ControlDesign& control : design.controls) {
-        addControl(control, font, dotsPerInch);
-    }
-    auto timer = std::make_unique<TimerModel>(
-        design.timer,
-        TimerModel::Port{[this] { progTimer_.start(); }, [this] { progTimer_.stop(); }});
-    QObject::connect(&progTimer_, &QTimer::timeout, [m = timer.get()] { m->fires(); });
-    add(design.timer.name, std::move(timer));
+    labelFont_ = labelFont(design.labelFont);
+    build(design,
+          FormModel::Port{
+              [this](std::string_view caption) { widget_.setWindowTitle(qstring(caption)); },
+              [this](WindowState state) { applyState(state); }, [this] { widget_.show(); }},
+          kConfirmationTime, *this);
+    QObject::connect(&progTimer_, &QTimer::timeout,
+                     [m = &timer(design.timer.name)] { m->fires(); });
 
     // Asked four times a second whether a change is due, so that one comes about every
     // second and never sooner.
@@ -180,84 +160,84 @@ QtFormHost::QtFormHost(const FormDesign& design, MonoClock now)
     }
 }
 
-void QtFormHost::addControl(const ControlDesign& design, const QFont& font, double dotsPerInch) {
-    QWidget* parent = &widget_;
-    QWidget* widget = nullptr;
-    const int pictureSize = static_cast<int>(std::lround(32 * dotsPerInch / kStandardDotsPerInch));
-    switch (design.kind) {
-        case ControlKind::Label: {
-            auto* label = new QLabel(strip_);
-            label->setAlignment(Qt::AlignCenter);
-            label->setFont(font);
-            QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText,
-                             QColor(design.color.red, design.color.green, design.color.blue));
-            label->setPalette(palette);
-            // A label with a name of its own tells no screen reader of each new text.
-            label->setAccessibleName(qstring(design.accessibleName));
-            add(design.name, std::make_unique<LabelModel>(pacer(), design.caption,
-                                                          [label](std::string_view text) {
-                                                              label->setText(qstring(text));
-                                                          }));
-            widget = label;
-            break;
-        }
-        case ControlKind::CheckBox: {
-            QToolButton* button = pictureButton(parent, design, pictureSize);
-            button->setCheckable(true);
-            auto model = std::make_unique<CheckBoxModel>(
-                design, CheckBoxModel::Port{[button](bool on) { button->setChecked(on); },
-                                            [button](bool on) { button->setEnabled(on); }});
-            // toggled follows every actual change of the checked state, a click's, the
-            // space key's or the program's; the model tells them apart.
-            QObject::connect(button, &QToolButton::toggled,
-                             [m = model.get()](bool checked) { m->userSets(checked); });
-            if (!design.checkedName.empty()) {
-                // The ringing bell says so, and so does the window, once.
-                QObject::connect(button, &QToolButton::toggled, [this, button, &design] {
-                    button->setAccessibleName(qstring(speech_.name(design)));
-                    button->setAccessibleDescription(qstring(speech_.description(design)));
-                    QAccessibleEvent told(&widget_, QAccessible::DescriptionChanged);
-                    QAccessible::updateAccessibility(&told);
-                });
-            }
-            add(design.name, std::move(model));
-            widget = button;
-            break;
-        }
-        case ControlKind::OptionButton: {
-            QToolButton* button = pictureButton(parent, design, pictureSize);
-            button->setCheckable(true);
-            button->setAutoExclusive(true);  // a radio button, to a screen reader
-            options_.addButton(button);
-            auto model =
-                std::make_unique<OptionButtonModel>(group(design.group), design.value == 1,
-                                                    [button](bool on) { button->setChecked(on); });
-            // clicked follows the user's selection only, never the program's.
-            QObject::connect(button, &QToolButton::clicked,
-                             [m = model.get()] { m->userSelects(); });
-            add(design.name, std::move(model));
-            widget = button;
-            break;
-        }
-        case ControlKind::CommandButton: {
-            QToolButton* button = pictureButton(parent, design, pictureSize);
-            auto model = std::make_unique<CommandButtonModel>(
-                design, [button](bool on) { button->setEnabled(on); });
-            QObject::connect(button, &QToolButton::clicked, [m = model.get()] { m->userClicks(); });
-            add(design.name, std::move(model));
-            widget = button;
-            break;
-        }
+PacedText::Show QtFormHost::makeLabel(const ControlDesign& design) {
+    auto* label = new QLabel(strip_);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(labelFont_);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText,
+                     QColor(design.color.red, design.color.green, design.color.blue));
+    label->setPalette(palette);
+    place(label, design);
+    return [label](std::string_view text) { label->setText(qstring(text)); };
+}
+
+CheckBoxModel::Port QtFormHost::makeCheckBox(const ControlDesign& design) {
+    QToolButton* button = pictureButton(design);
+    button->setCheckable(true);
+    // toggled follows every actual change of the checked state, a click's, the space
+    // key's or the program's; the model tells them apart.
+    QObject::connect(button, &QToolButton::toggled,
+                     [this, &design](bool checked) { userClicked(design.name, checked); });
+    if (!design.checkedName.empty()) {
+        // The ringing bell says so, and so does the window, once.
+        QObject::connect(button, &QToolButton::toggled, [this, button, &design] {
+            button->setAccessibleName(qstring(speech_.name(design)));
+            button->setAccessibleDescription(qstring(speech_.description(design)));
+            QAccessibleEvent told(&widget_, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&told);
+        });
     }
-    if (design.kind != ControlKind::Label) {
-        widget->setAccessibleName(qstring(design.accessibleName));
-    }
+    place(button, design);
+    return {[button](bool on) { button->setChecked(on); },
+            [button](bool on) { button->setEnabled(on); }};
+}
+
+std::function<void(bool)> QtFormHost::makeOptionButton(const ControlDesign& design) {
+    QToolButton* button = pictureButton(design);
+    button->setCheckable(true);
+    button->setAutoExclusive(true);  // a radio button, to a screen reader
+    options_.addButton(button);
+    // clicked follows the user's selection only, never the program's.
+    QObject::connect(button, &QToolButton::clicked, [this, &design] { userClicked(design.name); });
+    place(button, design);
+    return [button](bool on) { button->setChecked(on); };
+}
+
+std::function<void(bool)> QtFormHost::makeCommandButton(const ControlDesign& design) {
+    QToolButton* button = pictureButton(design);
+    QObject::connect(button, &QToolButton::clicked, [this, &design] { userClicked(design.name); });
+    place(button, design);
+    return [button](bool on) { button->setEnabled(on); };
+}
+
+TimerModel::Port QtFormHost::makeTimer(const TimerDesign& design) {
+    progTimer_.setTimerType(Qt::PreciseTimer);
+    progTimer_.setInterval(design.intervalMs);
+    return {[this] { progTimer_.start(); }, [this] { progTimer_.stop(); }};
+}
+
+// A button that shows only its picture: no text, not even beside it.
+QToolButton* QtFormHost::pictureButton(const ControlDesign& design) {
+    auto* button = new QToolButton(&widget_);
+    const int size = static_cast<int>(std::lround(32 * dotsPerInch_ / kStandardDotsPerInch));
+    button->setIcon(buttonPicture(design.picture, design.checkedPicture));
+    button->setIconSize(QSize(size, size));
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setToolTip(qstring(design.description));
+    return button;
+}
+
+// Last, once the widget is what it will be: a screen reader's view of it is made when first
+// asked for. A label with a name of its own tells no screen reader of each new text.
+void QtFormHost::place(QWidget* widget, const ControlDesign& design) {
+    widget->setAccessibleName(qstring(design.accessibleName));
     widget->setAccessibleDescription(qstring(design.description));
     widget->setObjectName(qstring(design.name));
     QRect place =
-        qrect(pixelRect(design.left, design.top, design.width, design.height, dotsPerInch));
-    if (design.kind == ControlKind::Label) {
+        qrect(pixelRect(design.left, design.top, design.width, design.height, dotsPerInch_));
+    if (widget->parentWidget() == strip_) {
         place.translate(-strip_->pos());
     }
     widget->setGeometry(place);

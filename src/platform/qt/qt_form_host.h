@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QButtonGroup>
+#include <QFont>
 #include <QTimer>
+#include <QToolButton>
 #include <QWidget>
 #include <chrono>
 #include <map>
@@ -32,7 +34,7 @@ class FormWidget final : public QWidget, public Speaking {
 
 // The window and its controls as Qt widgets. The rules live in the models; this class
 // makes the widgets, shows the models' state on them and passes their events on.
-class QtFormHost final : public ModelHost {
+class QtFormHost final : public ModelHost, private ControlMaker {
   public:
     // How long an X window manager may take to confirm a state the program asked for.
     static constexpr std::chrono::milliseconds kConfirmationTime{500};
@@ -51,11 +53,19 @@ class QtFormHost final : public ModelHost {
 
   private:
     friend class FormWidget;
-    void addControl(const ControlDesign& design, const QFont& labelFont, double dotsPerInch);
+    PacedText::Show makeLabel(const ControlDesign& design) override;
+    CheckBoxModel::Port makeCheckBox(const ControlDesign& design) override;
+    std::function<void(bool)> makeOptionButton(const ControlDesign& design) override;
+    std::function<void(bool)> makeCommandButton(const ControlDesign& design) override;
+    TimerModel::Port makeTimer(const TimerDesign& design) override;
+    QToolButton* pictureButton(const ControlDesign& design);
+    void place(QWidget* widget, const ControlDesign& design);
     void applyState(WindowState state);
     void tellScreenReader();
 
     WindowSpeech speech_;
+    double dotsPerInch_ = kStandardDotsPerInch;
+    QFont labelFont_;
     FormWidget widget_;
     ReadingStrip* strip_ = nullptr;
     // Changes of the Reading told to a screen reader, at most once a second.

@@ -5,11 +5,11 @@
 #include <string>
 #include <string_view>
 
-#include "platform/bell_throttle.h"
 #include "platform/clock/system_clock.h"
 #include "platform/form_host.h"
 #include "platform/qt/qt_form_host.h"
 #include "platform/qt/x11.h"
+#include "platform/throttled_beeper.h"
 
 namespace quendal {
 namespace {

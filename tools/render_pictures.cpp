@@ -1,10 +1,11 @@
-// Build step, run on the build machine: renders the SVG pictures with the toolkit's own
-// SVG renderer, so that the program itself needs no SVG support at run time and each
-// size can have its own drawing.
+// Build step, run on the build machine: renders the SVG pictures with Qt's SVG renderer,
+// so that neither program needs SVG support at run time and each size can have its own
+// drawing.
 // Usage: render_pictures SIZE SOURCE.svg OUTPUT.png [SIZE SOURCE.svg OUTPUT.png ...]
-//        render_pictures --ico OUTPUT.ico SIZE SOURCE.svg [SIZE SOURCE.svg ...]
+//        render_pictures --ico [--disabled] OUTPUT.ico SIZE SOURCE.svg [SIZE SOURCE.svg ...]
 // An icon file holds its images from 16 to 48 pixels as bitmaps, which every Windows
-// reads, and larger ones as PNG.
+// reads, and larger ones as PNG. --disabled makes the picture of a disabled button:
+// the same drawing, greyed.
 #include <QBuffer>
 #include <QFile>
 #include <QGuiApplication>
@@ -30,6 +31,18 @@ bool render(const char* sizeText, const char* source, QImage& image) {
     QPainter painter(&image);
     renderer.render(&painter, QRectF(0, 0, size, size));
     return true;
+}
+
+// Grey and lighter, every shade kept, so that a disabled button still shows what it is.
+void greyOut(QImage& image) {
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = 96 + qGray(line[x]) * 9 / 16;
+            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]));
+        }
+    }
 }
 
 template <typename T>
@@ -112,20 +125,38 @@ bool writeIcon(const char* path, const std::vector<QImage>& images) {
 
 }  // namespace
 
+// Only what stops the build is worth a line: Qt's notes on the session it runs in are not.
+void printSerious(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "render_pictures: %s\n", qPrintable(message));
+    }
+}
+
 int main(int argc, char** argv) {
+    qInstallMessageHandler(printSerious);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    if (argc >= 5 && argc % 2 == 1 && QByteArray(argv[1]) == "--ico") {
+    if (argc >= 3 && QByteArray(argv[1]) == "--ico") {
+        const bool disabled = QByteArray(argv[2]) == "--disabled";
+        const int first = disabled ? 3 : 2;  // the output, then the sizes and sources
+        if (argc - first < 3 || (argc - first) % 2 != 1) {
+            std::fputs("usage: render_pictures --ico [--disabled] OUTPUT.ico SIZE SOURCE.svg ...\n",
+                       stderr);
+            return 2;
+        }
         std::vector<QImage> images;
-        for (int i = 3; i + 1 < argc; i += 2) {
+        for (int i = first + 1; i + 1 < argc; i += 2) {
             QImage image;
             if (!render(argv[i], argv[i + 1], image)) {
                 return 1;
             }
+            if (disabled) {
+                greyOut(image);
+            }
             images.push_back(image);
         }
-        if (!writeIcon(argv[2], images)) {
-            std::fprintf(stderr, "render_pictures: cannot write %s\n", argv[2]);
+        if (!writeIcon(argv[first], images)) {
+            std::fprintf(stderr, "render_pictures: cannot write %s\n", argv[first]);
             return 1;
         }
         return 0;
@@ -133,7 +164,7 @@ int main(int argc, char** argv) {
     if (argc < 4 || (argc - 1) % 3 != 0) {
         std::fputs(
             "usage: render_pictures SIZE SOURCE.svg OUTPUT.png ...\n"
-            "       render_pictures --ico OUTPUT.ico SIZE SOURCE.svg ...\n",
+            "       render_pictures --ico [--disabled] OUTPUT.ico SIZE SOURCE.svg ...\n",
             stderr);
         return 2;
     }
