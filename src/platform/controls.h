@@ -3,6 +3,8 @@
 #include <functional>
 #include <string_view>
 
+#include "reading/reading.h"
+
 // What the window's handlers can do to the window and its controls, and the events
 // they hear, whatever toolkit draws them. A binding per toolkit implements these.
 namespace quendal {
@@ -25,6 +27,9 @@ class Form {
     // The title bar and taskbar text, exactly as given (UTF-8). It reaches the screen
     // within one frame; setting the text it already has costs nothing.
     virtual void setCaption(std::string_view caption) = 0;
+    // The Reading of the latest refresh, in the modes it was measured in, for what tells
+    // of it other than the window's texts: a screen reader, the taskbar button.
+    virtual void setReading(const Reading& reading, const ModeSelection& modes) = 0;
     virtual WindowState windowState() const = 0;
     // Applies at once: windowState() returns the new state as soon as this returns, and
     // a change raises Resize before this returns. Normal also brings the window up in

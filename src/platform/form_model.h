@@ -38,6 +38,10 @@ class FormModel final : public Form {
               std::chrono::milliseconds confirmationTime);
 
     void setCaption(std::string_view caption) override { caption_.set(caption); }
+    void setReading(const Reading& reading, const ModeSelection& modes) override {
+        reading_ = reading;
+        modes_ = modes;
+    }
     WindowState windowState() const override { return state_; }
     void setWindowState(WindowState state) override;
     void onLoad(EventHandler handler) override { load_ = std::move(handler); }
@@ -46,6 +50,9 @@ class FormModel final : public Form {
 
     // The latest caption set, which the screen shows within a frame.
     std::string_view caption() const { return caption_.latest(); }
+    // The latest Reading set, and its modes.
+    const Reading& reading() const { return reading_; }
+    const ModeSelection& modes() const { return modes_; }
 
     // From the binding. Start: Load, the state, the first showing, Resize.
     void start();
@@ -68,6 +75,8 @@ class FormModel final : public Form {
     MonoClock now_;
     std::chrono::milliseconds confirmationTime_;
     PacedText caption_;
+    Reading reading_;
+    ModeSelection modes_;
     WindowState state_;
     // States the program asked for lately, oldest first, whose confirmation by the
     // platform may still come after a later change.

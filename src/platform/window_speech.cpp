@@ -5,25 +5,7 @@
 namespace quendal {
 
 std::string WindowSpeech::reading() {
-    std::string number;
-    if (host_.form().windowState() != WindowState::Normal) {
-        number = spokenNumber(host_.form().caption());
-    }
-    // In the normal state, or while a held display leaves the name in the caption.
-    if (number.empty()) {
-        std::string line;
-        bool first = true;
-        for (const ControlDesign& control : design_.controls) {
-            if (control.kind == ControlKind::Label) {
-                if (!first) {
-                    line.push_back(' ');
-                }
-                line.append(host_.label(control.name).caption());
-                first = false;
-            }
-        }
-        number = spokenNumber(line);
-    }
+    const std::string number = spokenNumber(host_.form().reading().groups);
     for (const ControlDesign& control : design_.controls) {
         if (control.kind == ControlKind::OptionButton && !control.meaning.empty() &&
             host_.optionButton(control.name).selected()) {

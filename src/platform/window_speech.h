@@ -17,9 +17,8 @@ class WindowSpeech {
   public:
     WindowSpeech(const FormDesign& design, ModelHost& host) : design_(design), host_(host) {}
 
-    // "41.1917995 percent of the day": the digits the window shows now, in its caption
-    // while minimised or maximised, else in its labels (which, in design order, show the
-    // Reading's groups); then the meaning of the selected option.
+    // "41.1917995 percent of the day": the digit groups of the latest refresh, which the
+    // window shows in its labels or its caption; then the meaning of the selected option.
     std::string reading();
     // Minimised or maximised the caption carries the Reading, and the name is the Reading
     // said; in the normal state it is the caption.

@@ -1,43 +1,23 @@
 #include "reading/spoken_number.h"
 
-#include <algorithm>
-#include <array>
+#include <string_view>
 
 namespace quendal {
-namespace {
 
-bool allDigits(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-}  // namespace
-
-std::string spokenNumber(std::string_view line) {
-    std::array<std::string_view, 4> groups;
-    for (std::size_t i = 0; i < 3; ++i) {
-        const std::size_t blank = line.find(' ');
-        if (blank == std::string_view::npos) {
-            return {};
-        }
-        groups[i] = line.substr(0, blank);
-        line.remove_prefix(blank + 1);
-    }
-    groups[3] = line;
-    const auto [whole, first, middle, last] = groups;
-    const bool scaled =
-        last.starts_with("E-") && last.size() > 2 && last.size() <= 4 && allDigits(last.substr(2));
-    if (!allDigits(whole) || !allDigits(first) || !allDigits(middle) ||
-        !(scaled || allDigits(last))) {
-        return {};
-    }
+std::string spokenNumber(const DigitGroups& groups) {
+    const std::string_view whole = groups.blue.view();
+    const std::string_view last = groups.green.view();
     std::string digits(whole.empty() ? "0" : whole);
-    std::string decimals = std::string(first) + std::string(middle);
-    if (!scaled) {
+    std::string decimals = std::string(groups.red.view()) + std::string(groups.yellow.view());
+    if (!last.starts_with("E-")) {
         decimals += last;
         return decimals.empty() ? digits : digits + "." + decimals;
     }
     // The mantissa's point moves left by the power of ten.
-    const std::size_t power = static_cast<std::size_t>(std::stoi(std::string(last.substr(2))));
+    std::size_t power = 0;
+    for (const char c : last.substr(2)) {
+        power = power * 10 + static_cast<std::size_t>(c - '0');
+    }
     digits += decimals;
     const std::size_t point = whole.empty() ? 1 : whole.size();
     if (power >= point) {

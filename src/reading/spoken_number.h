@@ -1,14 +1,15 @@
 #pragma once
 
 #include <string>
-#include <string_view>
+
+#include "reading/reading.h"
 
 namespace quendal {
 
-// The number a caption line shows ("41 19 17 995", " 57 87 037", "3 47 22 E-2"), written
-// as one decimal number for a screen reader to say: "41.1917995", "0.5787037",
-// "0.034722". The digits are those shown, none added or dropped. Empty when the text is
-// not a caption line.
-std::string spokenNumber(std::string_view captionLine);
+// The number the digit groups show ("41" "19" "17" "995", "" "57" "87" "037",
+// "3" "47" "22" "E-2"), written as one decimal number for a screen reader to say:
+// "41.1917995", "0.5787037", "0.034722". The digits are those shown, none added or
+// dropped.
+std::string spokenNumber(const DigitGroups& groups);
 
 }  // namespace quendal

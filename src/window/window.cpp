@@ -92,6 +92,7 @@ void Window::Prog_Timer() {
     } else {
         form_.setCaption(reading.caption.view());
     }
+    form_.setReading(reading, modes);
     alarmTest(reading.value);
 }
 
