@@ -66,6 +66,9 @@ struct ControlDesign {
     // ringing bell); the window says the same.
     std::string_view checkedName = {};
     std::string_view checkedDescription = {};
+    // Check box only: while it is checked the window asks for the user's attention, where
+    // the platform has a way to (a flashing taskbar button).
+    bool asksAttention = false;
 };
 
 struct FontDesign {

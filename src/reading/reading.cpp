@@ -10,6 +10,16 @@ namespace {
 
 constexpr double kSecondsPerDay = 86400.0;
 
+// 10 to the power `exponent`, by multiplication rather than the C library's pow, whose
+// last bit may differ between runtimes: exact up to 10^22, and the same in every build.
+double powerOfTen(int exponent) noexcept {
+    double power = 1.0;
+    for (int i = 0; i < exponent; ++i) {
+        power *= 10.0;
+    }
+    return power;
+}
+
 // Up to `length` characters of `text` from the 1-based `start`; empty past the end.
 std::string_view slice(std::string_view text, std::size_t start, std::size_t length) noexcept {
     if (start > text.size()) {
@@ -58,7 +68,7 @@ Reading readingOf(double measured) noexcept {
     if (positionOf(text.view(), 'E') > 0) {
         const std::string_view tail = text.view().substr(text.size() - 2);
         result.exponent = static_cast<std::uint8_t>((tail[0] - '0') * 10 + (tail[1] - '0'));
-        result.value *= std::pow(10.0, result.exponent);
+        result.value *= powerOfTen(result.exponent);
         text = trimmedNumberText(std::fabs(result.value));
     }
 

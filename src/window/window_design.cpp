@@ -70,7 +70,8 @@ constexpr std::array kControls{
                   .description = "Alarm: click to silence or disarm",
                   .checkedName = "Alarm ringing",
                   .checkedDescription =
-                      "The alarm is ringing: click the bell, or press space on it, to silence it"},
+                      "The alarm is ringing: click the bell, or press space on it, to silence it",
+                  .asksAttention = true},
     ControlDesign{.name = names::Clock,
                   .kind = OptionButton,
                   .left = 5400, .top = 0, .width = 615, .height = 495,

@@ -3,15 +3,16 @@
 #include <mmsystem.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
-#include "platform/bell_throttle.h"
 #include "platform/clock/shifted_clock.h"
 #include "platform/clock/system_clock.h"
 #include "platform/form_host.h"
+#include "platform/throttled_beeper.h"
+#include "platform/win32/text.h"
 #include "platform/win32/win32_form_host.h"
 
 namespace quendal {
@@ -21,30 +22,97 @@ namespace {
 // plays is dropped by Windows itself.
 constexpr std::chrono::milliseconds kBellSpacing{100};
 
-void ringDefaultSound() {
-    PlaySoundW(reinterpret_cast<LPCWSTR>(SND_ALIAS_SYSTEMDEFAULT), nullptr,
-               SND_ALIAS_ID | SND_ASYNC | SND_NOSTOP | SND_NODEFAULT);
+// Whether the default alert sound can play: a sound device, and a sound for it in the
+// user's scheme ("No sounds" has none). Asynchronous playing cannot say that it failed.
+bool defaultSoundPlays() {
+    if (waveOutGetNumDevs() == 0) {
+        return false;
+    }
+    wchar_t file[MAX_PATH] = {};
+    DWORD size = sizeof file;
+    return RegGetValueW(HKEY_CURRENT_USER,
+                        L"AppEvents\\Schemes\\Apps\\.Default\\.Default\\.Current", nullptr,
+                        RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr, file,
+                        &size) == ERROR_SUCCESS &&
+           file[0] != L'\0';
 }
 
+// The default alert sound; where it cannot play, the simple beep, which Windows sounds
+// on the speaker where there is no sound device; where even that fails, the speaker's
+// tone.
+void ringBell() {
+    if (defaultSoundPlays() &&
+        PlaySoundW(reinterpret_cast<LPCWSTR>(SND_ALIAS_SYSTEMDEFAULT), nullptr,
+                   SND_ALIAS_ID | SND_ASYNC | SND_NOSTOP | SND_NODEFAULT)) {
+        return;
+    }
+    if (!MessageBeep(0xFFFFFFFF)) {
+        Beep(880, static_cast<DWORD>(kBellSpacing.count()));
+    }
+}
+
+// Said in front of everything, minimised clock or not, until the user dismisses it.
+void tellUser(std::string_view why) {
+    const std::wstring text = L"Quendal cannot go on: " + win32::wide(why);
+    MessageBoxW(nullptr, text.c_str(), L"Quendal",
+                MB_OK | MB_ICONERROR | MB_SETFOREGROUND | MB_TOPMOST);
+}
+
+class TestClockRefused final : public std::exception {};
+
 #ifdef QUENDAL_TEST_CLOCK
-// Test builds only: QUENDAL_TEST_TIME="2026-12-08 14:59:58" starts the clock there, for
-// the end-to-end tests, since no time faker reaches a Windows program's clock.
+// Test builds only, since no time faker reaches a Windows program's clock:
+// QUENDAL_TEST_TIME puts the clock where a time faker would ("2026-12-08 14:59:58" stands
+// still, "@2026-12-08 14:59:58" runs on, "@... x10" ten times as fast), and
+// QUENDAL_TEST_FAILURE=SECONDS makes it fail that long after the start, as a clock that
+// cannot be read does.
+class TestClock final : public WallClock {
+  public:
+    TestClock(const WallClock& system, const ClockSetting& setting, double failAfter)
+        : clock_(system, setting),
+          failAt_(failAfter > 0 ? steadyNow() + std::chrono::duration_cast<MonoTime::duration>(
+                                                    std::chrono::duration<double>(failAfter))
+                                : MonoTime::max()) {}
+    LocalTime now() const override {
+        if (steadyNow() >= failAt_) {
+            throw std::runtime_error("the test clock was told to fail");
+        }
+        return clock_.now();
+    }
+
+  private:
+    ShiftedClock clock_;
+    MonoTime failAt_;
+};
+
+// Nothing when the variables are not set; a refusal, told, when they are but unreadable.
 std::unique_ptr<WallClock> testClock(const WallClock& system) {
-    const char* setting = std::getenv("QUENDAL_TEST_TIME");
-    int year = 0, month = 0, day = 0, hour = 0, minute = 0;
-    double second = 0;
-    if (!setting || std::sscanf(setting, "%d-%d-%d %d:%d:%lf", &year, &month, &day, &hour, &minute,
-                                &second) != 6) {
+    const char* time = std::getenv("QUENDAL_TEST_TIME");
+    const char* failure = std::getenv("QUENDAL_TEST_FAILURE");
+    if (!time) {
         return nullptr;
     }
-    return std::make_unique<ShiftedClock>(system, LocalDate{year, month, day, 1},
-                                          hour * 3600.0 + minute * 60.0 + second);
+    const auto setting = readClockSetting(time);
+    char* end = nullptr;
+    const double failAfter = failure ? std::strtod(failure, &end) : 0;
+    if (!setting || (failure && (end == failure || *end != '\0' || !(failAfter > 0)))) {
+        std::string why =
+            "this test build cannot read QUENDAL_TEST_TIME=\"" + std::string(time) + "\"";
+        if (failure) {
+            why += " or QUENDAL_TEST_FAILURE=\"" + std::string(failure) + "\"";
+        }
+        tellUser(why +
+                 ". Write the time as 2026-12-08 14:59:58, @ before it to run on, and "
+                 "the failure in seconds.");
+        throw TestClockRefused();
+    }
+    return std::make_unique<TestClock>(system, *setting, failAfter);
 }
 #endif
 
 class Win32Runtime final : public Runtime {
   public:
-    Win32Runtime() : beeper_(ringDefaultSound, kBellSpacing, steadyNow) {
+    Win32Runtime() : beeper_(ringBell, kBellSpacing, steadyNow) {
 #ifdef QUENDAL_TEST_CLOCK
         testClock_ = testClock(systemClock_);
 #endif
@@ -59,11 +127,9 @@ class Win32Runtime final : public Runtime {
     Beeper& beeper() override {
         return beeper_;
     }
-
     // There is no console: the user reads why in a message box.
     void fail(std::string_view why) override {
-        const std::wstring text = L"Quendal cannot go on: " + win32::wide(why);
-        MessageBoxW(nullptr, text.c_str(), L"Quendal", MB_OK | MB_ICONERROR);
+        tellUser(why);
     }
 
   private:
@@ -75,7 +141,11 @@ class Win32Runtime final : public Runtime {
 }  // namespace
 
 std::unique_ptr<Runtime> createRuntime(int&, char**) {
-    return std::make_unique<Win32Runtime>();
+    try {
+        return std::make_unique<Win32Runtime>();
+    } catch (const TestClockRefused&) {
+        return nullptr;
+    }
 }
 
 }  // namespace quendal

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <vector>
+
+#include "platform/design.h"
+#include "platform/win32/handles.h"
+
+namespace quendal::win32 {
+
+// The window of a design and its controls as Windows draws them: a fixed frame with a
+// caption, a minimise box and a close box, the client area exactly the controls' extent;
+// static labels in the designed face and colours; push-like buttons that show only their
+// picture, greyed while disabled; tooltips. All at the window's resolution: at 150 % or
+// 200 % the strip scales as a whole.
+class FormWindow {
+  public:
+    // Messages go to `procedure`, whose window data is `owner`, from the first one on.
+    FormWindow(const FormDesign& design, HINSTANCE instance, WNDPROC procedure, void* owner);
+
+    HWND handle() const { return window_.get(); }
+    // Destroys the window now, as the user's closing does.
+    void destroy() { window_.reset(); }
+    UINT dpi() const { return dpi_; }
+
+    // Makes a control of the design, in the order the keyboard visits them.
+    HWND addControl(const ControlDesign& design);
+    // The faces, pictures, places and icons at `dpi`; again after a change of resolution.
+    void layout(UINT dpi);
+    // The designed place, moved just enough to lie wholly on its screen.
+    void place();
+    // The frame that holds the client area at `dpi`.
+    SIZE frameSize(UINT dpi) const;
+
+    // Shows a button's picture as it stands: checked or not, enabled or greyed.
+    void showPicture(HWND control);
+    // Colours a label; null when `control` is no label.
+    HBRUSH colourLabel(HWND control, HDC dc) const;
+
+  private:
+    struct Control {
+        const ControlDesign* design;
+        HWND hwnd;
+        // A picture per state, [checked][enabled]; a button with one picture has none checked.
+        std::array<std::array<OwnedImageList, 2>, 2> pictures;
+    };
+
+    const Control* find(HWND hwnd) const;
+    OwnedImageList pictureList(int resource, int size) const;
+    OwnedIcon icon(int resource, int size) const;
+    void loadPictures(Control& control, int size);
+    void makeLabelFont();
+    void makeTooltipFont();
+    void setIcons();
+
+    const FormDesign& design_;
+    HINSTANCE instance_;
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    // Freed after the window, whose controls use them.
+    OwnedFont labelFont_;
+    OwnedFont tooltipFont_;
+    OwnedIcon bigIcon_;
+    OwnedIcon smallIcon_;
+    std::vector<Control> controls_;
+    OwnedWindow window_;
+    HWND tooltip_ = nullptr;  // the window's own: it goes with it
+};
+
+}  // namespace quendal::win32
