@@ -1,7 +1,9 @@
-// Prints "bell" for every bell rung on the X display, once it has printed "ready".
+// Prints "bell MS" for every bell rung on the X display, MS being the milliseconds of a
+// monotonic clock when it was heard, once it has printed "ready".
 #include <X11/XKBlib.h>
 
 #include <cstdio>
+#include <ctime>
 
 int main() {
     Display* display = XOpenDisplay(nullptr);
@@ -27,7 +29,10 @@ int main() {
         XNextEvent(display, &event);
         if (event.type == eventBase &&
             reinterpret_cast<XkbEvent*>(&event)->any.xkb_type == XkbBellNotify) {
-            std::puts("bell");
+            timespec now{};
+            clock_gettime(CLOCK_MONOTONIC, &now);
+            std::printf("bell %lld\n",
+                        static_cast<long long>(now.tv_sec) * 1000 + now.tv_nsec / 1'000'000);
             std::fflush(stdout);
         }
     }

@@ -19,7 +19,11 @@ wait_for() {
 
 title_is() { [ "$(window_title "$win")" = "$1" ]; }
 state_is() { [ "$(window_map_state "$win")" = "$1" ]; }
-# caption_is_line [WHOLE]: the title is a caption line, with that whole percent if given.
+# caption_is_line [WHOLE]: the title is a caption line, with that whole percent if given;
+# without it, one with its power of ten (a Reading below 0.1) is one too.
 caption_is_line() {
-    [[ "$(window_title "$win")" =~ ^${1:-[0-9]*}\ [0-9]{2}\ [0-9]{2}\ [0-9]{3}$ ]]
+    local title
+    title=$(window_title "$win")
+    [[ "$title" =~ ^${1:-[0-9]*}\ [0-9]{2}\ [0-9]{2}\ [0-9]{3}$ ]] ||
+        { [ -z "${1:-}" ] && [[ "$title" =~ ^[0-9]\ [0-9]{2}\ [0-9]{2}\ E-[0-9]+$ ]]; }
 }

@@ -1,0 +1,509 @@
+# The end-to-end cases, one table for both programs: each row names a case and, for the
+# Qt program and the Windows program, "run" or why the case cannot run on it. Each case
+# drives the program as a user would, through the driver that window_e2e.sh sourced
+# (start_clock, close_clock, use_scale), and reads the title, the map state, the pixels
+# and the bells. Sourced by window_e2e.sh.
+
+CASES=(
+    "failure_stays_until_dismissed|a failure there prints one line on stderr and ends with status 1 (scripts/faults); it has no box|run"
+    "captions_in_the_taskbar|run|run"
+    "restore_and_minimise|run|run"
+    "keyboard_right_after_restore|run|run"
+    "modes_by_click|run|run"
+    "hold_and_pending_restart|run|run"
+    "alarm_on_a_weekday_silenced_by_a_click|run|run"
+    "alarm_at_the_weekend_silenced_by_space|run|run"
+    "alarm_under_gnome|run|Wine's windows under mutter are not tried here: openbox stands for the window managers Wine is used with"
+    "full_screen|run|run"
+    "scaled_strip|run|run"
+    "small_screen|run|run"
+    "screen_reader|run|Wine has no bridge to AT-SPI: a screen reader reads the Windows program through Windows' own accessibility, the controls' texts"
+    "wayland_asked_for_over_x|run|a Windows program knows no Wayland: Wine gives it X"
+    "no_display|run|Wine itself needs the display: wine says so before the program starts"
+    "refresh_rate|measured by ./scripts/performance (bench/window_probe), whose build the tests do not make|run"
+)
+
+# The middle of each button in the strip, in pixels at 96 dots per inch.
+declare -A CENTRE=([Go]=20 [Reset]=60 [Alarm]=324 [Clock]=380 [StopWatch]=420 [Calendar]=460)
+
+click() { xdotool mousemove --window "$win" "${CENTRE[$1]}" 16 click 1; sleep 0.2; }
+press() { xdotool key --window "$win" "$1"; sleep 0.2; }
+restore() {
+    xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
+    wait_for "restored" state_is Normal && wait_for "the window standing still" standing_still
+}
+# The window stands where it stood a tenth of a second ago: a click lands where aimed.
+standing_still() {
+    local before
+    before=$(xwininfo -id "$win" | grep Absolute)
+    sleep 0.1
+    [ "$(xwininfo -id "$win" | grep Absolute)" = "$before" ]
+}
+minimise() { xdotool windowminimize --sync "$win"; }
+# shoot NAME: the client area, kept in $QUENDAL_SHOTS when that names a folder.
+shoot() {
+    import -window "$win" "$work/$1.png"
+    if [ -n "${QUENDAL_SHOTS:-}" ]; then
+        mkdir -p "$QUENDAL_SHOTS"
+        cp "$work/$1.png" "$QUENDAL_SHOTS/$program-$1.png"
+    fi
+}
+# pixels NAME X W COLOUR: how many pixels of that colour the shot has in that column span.
+pixels() { convert "$work/$1.png" -crop "$3x2000+$2+0" +repage txt:- | grep -ci "$4" || true; }
+# The Green label, as drawn now: a digest that changes when its digits do.
+green() { import -window "$win" -crop 65x33+232+0 +repage "$work/green.png" && md5sum <"$work/green.png"; }
+
+# The Reading the minimised window's caption shows, as a number.
+minimised_reading() {
+    minimise
+    wait_for "a caption line once minimised (got '$(window_title "$win")')" caption_is_line
+    window_title "$win" | awk -F'[ ]' '{
+        if ($4 ~ /^E-/) { printf "%.12f\n", ($1 "." $2 $3) / 10 ^ substr($4, 3) }
+        else { printf "%.12f\n", ($1 == "" ? 0 : $1) "." $2 $3 $4 } }'
+}
+below() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'; }
+
+# Bells: every bell rung on the display, with the time it was heard.
+start_bells() {
+    "$BELL_COUNTER" >"$work/bells" &
+    bell_counter=$!
+    wait_for "bell counter ready" grep -q ready "$work/bells"
+}
+stop_bells() { kill "$bell_counter" 2>/dev/null; wait "$bell_counter" 2>/dev/null || true; }
+bells() { grep -c '^bell' "$work/bells" || true; }
+# ringing WHAT: after the first bell, at least three in its first second and never two
+# closer than a bell's length: one at a time, not a thousand. Times are the bells' own,
+# whatever the machine is busy with.
+ringing() {
+    wait_for "a first bell ($1)" grep -q '^bell' "$work/bells" || return 0
+    sleep 1.3
+    local verdict
+    verdict=$(awk '/^bell/ {t[n++] = $2} END {
+        first = 0; closest = 1e9
+        for (i = 0; i < n; i++) { if (t[i] - t[0] <= 1000) first++ }
+        for (i = 1; i < n; i++) { if (t[i] - t[i-1] < closest) closest = t[i] - t[i-1] }
+        print first, closest }' "$work/bells")
+    read -r first closest <<<"$verdict"
+    [ "$first" -ge 3 ] && pass "$first bells in the first second ($1)" ||
+        fail "only $first bells in the first second ($1)"
+    [ "$closest" -ge 50 ] && pass "bells at least $closest ms apart ($1)" ||
+        fail "two bells $closest ms apart: more than one at a time ($1)"
+}
+# silenced WHAT: no bell rings for a second after a short settling.
+silenced() {
+    sleep 0.3
+    local before
+    before=$(bells)
+    sleep 1
+    [ "$(bells)" -eq "$before" ] && pass "silenced ($1)" ||
+        fail "bells go on ($before, then $(bells)) ($1)"
+}
+
+# A window on show titled "Quendal" that is not the strip: the program's message box.
+message_box() {
+    local w
+    for w in $(xdotool search --name '^Quendal$' 2>/dev/null || true); do
+        if xprop -id "$w" WM_STATE 2>/dev/null | grep -q Normal &&
+            [ "$(xwininfo -id "$w" 2>/dev/null | awk '/Width:/ {print $2}')" != 481 ]; then
+            echo "$w"
+            return 0
+        fi
+    done
+}
+
+has_message_box() { [ -n "$(message_box)" ]; }
+
+case_failure_stays_until_dismissed() {
+    # A failure once the window is up: the box says why, stays until dismissed, and only
+    # then does the program end, with status 1. An unreadable test time is refused so.
+    local time failure box status tries
+    while IFS='|' read -r time failure; do
+        wait_for "the last box gone" test -z "$(message_box)"
+        env QUENDAL_TEST_TIME="$time" ${failure:+QUENDAL_TEST_FAILURE=$failure} "$loader" "$EXE" \
+            >/dev/null 2>&1 &
+        pid=$!
+        box=
+        for tries in $(seq 200); do
+            box=$(message_box)
+            [ -n "$box" ] && break
+            sleep 0.05
+        done
+        if [ -z "$box" ]; then
+            fail "no message box for '$time' ${failure:+failing after $failure s}"
+            kill "$pid" 2>/dev/null || true
+            continue
+        fi
+        sleep 2
+        # Wine may make the box's X window anew meanwhile: it is looked for again.
+        if kill -0 "$pid" 2>/dev/null && wait_for "the box on show" has_message_box; then
+            pass "the box for '$time' ${failure:+failing after $failure s }stays until dismissed"
+        else
+            fail "the box for '$time' ${failure:+failing after $failure s }went by itself"
+        fi
+        # Closed as a user closes it. (A Return sent here can reach the next box too.)
+        for tries in $(seq 20); do
+            wmctrl -i -c "$(message_box)" 2>/dev/null && break
+            sleep 0.1
+        done
+        status=0
+        wait "$pid" || status=$?
+        pid=
+        [ "$status" -eq 1 ] && pass "dismissed, the program ends with status 1" ||
+            fail "status $status after the box"
+    done <<'SETTINGS'
+@2026-12-08 03:25:46|1
+garbage|
+2026-13-45 99:99:99|
+SETTINGS
+}
+
+case_captions_in_the_taskbar() {
+    local time expected
+    while IFS='|' read -r time expected; do
+        start_clock "$time" || continue
+        state_is Iconic || fail "not minimised at start ($time)"
+        wait_for "title '$expected' at $time (got '$(window_title "$win")')" title_is "$expected" &&
+            pass "taskbar shows '$expected' at $time"
+        close_clock
+    done <<'TIMES'
+2026-12-08 03:25:46|14 28 93 518
+2026-12-08 00:08:20| 57 87 037
+2026-12-08 00:00:30|3 47 22 E-2
+2026-12-08 10:48:00|45   
+TIMES
+}
+
+case_restore_and_minimise() {
+    start_clock "2026-12-08 03:25:46" || return 0
+    wait_for "caption line before restoring" title_is "14 28 93 518"
+    restore && wait_for "caption 'Quendal' while restored" title_is Quendal &&
+        pass "restored, the caption is 'Quendal'"
+    sleep 0.5
+    shoot restored
+    local geometry blue
+    geometry=$(xwininfo -id "$win" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
+    [ "$geometry" = 481x33 ] && pass "the strip is 481x33" || fail "the strip is $geometry"
+    for label in "Blue 88 49 #0000FF" "Red 136 49 #FF0000" "Yellow 184 49 #FFFF00" \
+        "Green 232 65 #00FF00"; do
+        read -r name x w colour <<<"$label"
+        n=$(pixels restored "$x" "$w" "$colour")
+        [ "$n" -gt 10 ] && pass "$name digits drawn ($n pixels)" || fail "no $name digits"
+    done
+    minimise
+    wait_for "caption line again once minimised" title_is "14 28 93 518" &&
+        pass "minimised again, the taskbar shows the Reading"
+    close_clock
+}
+
+case_keyboard_right_after_restore() {
+    start_bells
+    start_clock "@2026-12-08 03:25:46" || { stop_bells; return 0; }
+    wait_for "caption line" caption_is_line 14
+    restore
+    # No click first: the focus starts on the bell, and space rings it and silences it.
+    local before
+    before=$(bells)
+    press space
+    wait_for "space rings the bell at once after a restore" test "$(bells)" -gt "$before" &&
+        pass "space right after a restore rings the bell"
+    press space
+    silenced "space again"
+    # Tab reaches the selected mode (Go and Reset are disabled), the arrows select.
+    press Tab
+    press Right
+    local reading
+    reading=$(minimised_reading)
+    below "$reading" 1 && pass "Tab and Right chose the stopwatch ($reading)" ||
+        fail "Tab and Right: the Reading is $reading, not the stopwatch's"
+    restore
+    press Left
+    minimise
+    wait_for "the clock's caption after Left, the focus given back (got '$(window_title "$win")')" \
+        caption_is_line 14 && pass "restored again, Left on the remembered option chose the clock"
+    close_clock
+    stop_bells
+}
+
+case_modes_by_click() {
+    start_clock "2026-12-08 03:25:46" || return 0
+    local mode expected
+    while IFS='|' read -r mode expected; do
+        restore
+        click "$mode"
+        minimise
+        wait_for "'$expected' in $mode (got '$(window_title "$win")')" title_is "$expected" &&
+            pass "$mode shows '$expected'"
+    done <<'MODES'
+StopWatch|0   
+Calendar|93 85 24 590
+Clock|14 28 93 518
+MODES
+    close_clock
+}
+
+case_hold_and_pending_restart() {
+    # Ten times as fast: a second here is ten of the stopwatch's. Each Reading is read from
+    # the minimised caption; time only grows, so a smaller Reading is a restart.
+    start_clock "@2026-12-08 10:00:00 x10" || return 0
+    restore
+    click StopWatch
+    sleep 1.2
+    local running first restarted later
+    running=$(minimised_reading)
+    restore
+    click Go
+    first=$(green)
+    sleep 0.4
+    [ "$(green)" = "$first" ] && pass "Go holds the display" || fail "the display runs on while held"
+    click Reset
+    minimise
+    sleep 0.3
+    title_is Quendal && pass "held, the minimised caption stays 'Quendal'" ||
+        fail "held and minimised, the caption is '$(window_title "$win")'"
+    restore
+    click Go
+    restarted=$(minimised_reading)
+    below "$restarted" "$running" && pass "the restart pending since the hold started it \
+again as Go ran it ($running, then $restarted)" ||
+        fail "no restart as Go ran it again ($running, then $restarted)"
+    restore
+    sleep 1.2
+    later=$(minimised_reading)
+    restore
+    click Reset
+    restarted=$(minimised_reading)
+    below "$restarted" "$later" && pass "Reset while running restarts it ($later, then $restarted)" ||
+        fail "Reset while running did not restart it ($later, then $restarted)"
+    close_clock
+}
+
+# alarm TIME WHAT SILENCE [WM]: the alarm comes within seconds of TIME, brings the window
+# up and rings until silenced by SILENCE (click or space).
+alarm() {
+    local time=$1 what=$2 silence=$3
+    start_bells
+    start_clock "$time" || { stop_bells; return 0; }
+    state_is Iconic || fail "minimised before the alarm ($what)"
+    sleep 0.5
+    [ "$(bells)" -eq 0 ] || fail "bells before the alarm ($what)"
+    for tries in $(seq 100); do state_is Normal && break; sleep 0.05; done
+    if ! state_is Normal || xprop -id "$win" _NET_WM_STATE | grep -q HIDDEN; then
+        fail "the window did not come up ($what: $(window_map_state "$win"), $(xprop -id "$win" _NET_WM_STATE))"
+        close_clock
+        stop_bells
+        return 0
+    fi
+    pass "the alarm brought the window up ($what)"
+    wait_for "caption 'Quendal' at the alarm ($what, got '$(window_title "$win")')" title_is Quendal &&
+        pass "caption 'Quendal' at the alarm ($what)"
+    ringing "$what"
+    if [ "$silence" = click ]; then
+        click Alarm
+    else
+        restore  # the keys go to the window the user brings up
+        press space
+    fi
+    silenced "by $silence, $what"
+    state_is Normal || fail "the window did not stay up ($what)"
+    sleep 0.6
+    minimise
+    wait_for "the caption line once minimised after the alarm ($what, got '$(window_title "$win")')" \
+        caption_is_line "$4" && pass "minimised after the alarm, the taskbar shows the Reading ($what)"
+    close_clock
+    stop_bells
+}
+
+case_alarm_on_a_weekday_silenced_by_a_click() {
+    alarm "@2026-12-08 14:59:58" "Tuesday, 15:00" click 62
+}
+
+case_alarm_at_the_weekend_silenced_by_space() {
+    alarm "@2026-12-12 13:59:58" "Saturday, 14:00" space 58
+}
+
+case_alarm_under_gnome() {
+    # mutter keeps a minimised window mapped, and brings it up only when the program asks
+    # for it to be activated.
+    stop_virtual_desktop
+    start_virtual_desktop 1280x800x24 mutter
+    alarm "@2026-12-08 14:59:58" "Tuesday, 15:00, mutter" click 62
+    stop_virtual_desktop
+    start_virtual_desktop
+}
+
+case_full_screen() {
+    # Full screen, where the window manager allows it, is a visible strip: the digits stay
+    # live in the labels and the caption keeps the name.
+    start_clock "@2026-12-08 03:25:46" || return 0
+    restore
+    wmctrl -i -r "$win" -b add,fullscreen
+    sleep 0.5
+    local first
+    first=$(green)
+    sleep 0.3
+    if title_is Quendal && [ "$(green)" != "$first" ]; then
+        pass "full screen shows live digits and the caption 'Quendal'"
+    else
+        fail "full screen: caption '$(window_title "$win")', digits $([ "$(green)" != "$first" ] && echo live || echo frozen)"
+    fi
+    close_clock
+}
+
+case_scaled_strip() {
+    # At 125 %, 150 % and 200 % the strip scales as a whole: the design's twips at that
+    # resolution, the digits drawn.
+    local scale size x width geometry
+    while read -r scale size x width; do
+        use_scale "$scale"
+        start_clock "2026-12-08 03:25:46" || continue
+        restore
+        sleep 0.8
+        shoot "scale-$scale"
+        geometry=$(xwininfo -id "$win" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
+        [ "$geometry" = "$size" ] && pass "at $scale× the strip is $size" ||
+            fail "at $scale× the strip is $geometry"
+        n=$(pixels "scale-$scale" "$x" "$width" '#0000FF')
+        [ "$n" -gt 20 ] && pass "Blue digits drawn at $scale× ($n pixels)" ||
+            fail "no Blue digits at $scale×"
+        close_clock
+    done <<'SCALES'
+1.25 601x41 110 61
+1.5 722x50 132 74
+2 962x66 176 98
+SCALES
+    use_scale 1
+}
+
+case_small_screen() {
+    # On a screen too small for the designed place, the strip moves just enough.
+    stop_virtual_desktop
+    start_virtual_desktop 640x480x24
+    start_clock "2026-12-08 03:25:46" || { stop_virtual_desktop; start_virtual_desktop; return 0; }
+    restore
+    sleep 0.5
+    local x y w h
+    read -r x y w h <<<"$(xwininfo -id "$win" | awk '/Absolute upper-left X/ {x=$4}
+        /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')"
+    # In the corner, wholly on the screen; the frame's border, which the program may or may
+    # not keep on the screen too, is a few pixels at most.
+    if [ "$x" -le $((640 - 481)) ] && [ "$x" -ge $((640 - 481 - 8)) ] && [ "$y" -le $((480 - 33)) ] &&
+        [ "$y" -ge $((480 - 33 - 8)) ] && [ "$w" -eq 481 ] && [ "$h" -eq 33 ]; then
+        pass "on a 640x480 screen the strip stands at $x,$y"
+    else
+        fail "on a 640x480 screen the strip stands at $x,$y size ${w}x$h"
+    fi
+    close_clock
+    stop_virtual_desktop
+    start_virtual_desktop
+}
+
+case_screen_reader() {
+    # A screen reader (AT-SPI, as Orca reads it): the window is a frame named after its
+    # caption, the strip is heard as one number with its meaning, the Reading of that
+    # moment, minimised and restored; the modes are radio buttons; and name changes come
+    # at most about once a second each, not at every refresh.
+    reader() { /usr/bin/python3 "$E2E_DIR/atspi_reader.py" "$@"; }
+    eval "$(dbus-daemon --session --fork --print-address=1 --print-pid=1 |
+        { read -r a; read -r p; echo "export DBUS_SESSION_BUS_ADDRESS='$a'; bus_pid=$p"; })"
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    local launcher=$!
+    for tries in $(seq 100); do
+        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+            org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:ScreenReaderEnabled \
+            variant:boolean:true >/dev/null 2>&1 && break
+        sleep 0.05
+    done
+    start_clock "2026-12-08 03:25:46"
+    wait_for "caption line before asking" title_is "14 28 93 518"
+    local heard tree
+    heard=$(reader reading | tr '\n' '|')
+    [ "$heard" = "14.2893518 percent of the day|14.2893518 percent of the day|" ] &&
+        pass "minimised, the window is heard as '${heard%%|*}'" || fail "minimised, heard '$heard'"
+    restore
+    sleep 0.5
+    heard=$(reader reading | tr '\n' '|')
+    [ "$heard" = "Quendal|14.2893518 percent of the day|" ] &&
+        pass "restored, the frame is 'Quendal' and the strip '14.2893518 percent of the day'" ||
+        fail "restored, heard '$heard'"
+    tree=$(reader tree)
+    for expected in "status bar|14.2893518 percent of the day|" "check box|Run|checked,showing" \
+        "push button|Restart|showing" "check box|Alarm|sensitive,focused,showing" \
+        "radio button|Clock|checked,sensitive,showing" "radio button|Stopwatch|sensitive,showing" \
+        "radio button|Calendar|sensitive,showing"; do
+        grep -qF "$expected" <<<"$tree" && pass "the screen reader finds $expected" ||
+            fail "no '$expected' in: $(tr '\n' ' ' <<<"$tree")"
+    done
+    close_clock
+    # Running: the Reading heard minimised lies between the captions shown just before and
+    # just after, and a running strip sends no flood of name changes.
+    start_clock "@2026-12-08 09:53:00"
+    number() { awk '{ if ($4 ~ /^E/) print -1; else printf "%s.%s%s%s\n", ($1 == "" ? 0 : $1), $2, $3, $4 }' <<<"$1"; }
+    wait_for "caption line while running" caption_is_line
+    local before now after changes objects
+    before=$(number "$(window_title "$win")")
+    now=$(reader reading | sed -n 1p | awk '{print $1}')
+    after=$(number "$(window_title "$win")")
+    awk -v b="$before" -v n="$now" -v a="$after" 'BEGIN { exit !(b <= n && n <= a) }' &&
+        pass "minimised and running, heard $now between the captions $before and $after" ||
+        fail "minimised and running, heard $now, captions $before and $after"
+    restore
+    read -r changes objects <<<"$(reader count 5)"
+    [ "$changes" -le 12 ] && pass "$changes name changes in 5 s ($objects)" ||
+        fail "$changes name changes in 5 s ($objects): more than one a second each"
+    close_clock
+    kill "$launcher" "$bus_pid" 2>/dev/null || true
+    unset DBUS_SESSION_BUS_ADDRESS
+}
+
+case_wayland_asked_for_over_x() {
+    start_clock "2026-12-08 03:25:46" QT_QPA_PLATFORM=wayland || return 0
+    wait_for "runs on X when asked for Wayland" title_is "14 28 93 518" && pass "runs on X over Wayland"
+    close_clock
+}
+
+case_no_display() {
+    # Without a display: one line that names it, and a non-zero status, at once.
+    local setting status lines
+    for setting in "-u DISPLAY -u WAYLAND_DISPLAY" "DISPLAY=:987654"; do
+        status=0
+        # shellcheck disable=SC2086
+        timeout 5 env -u WAYLAND_DISPLAY $setting "$EXE" 2>"$work/stderr" || status=$?
+        lines=$(wc -l <"$work/stderr")
+        if [ "$status" -ne 0 ] && [ "$status" -ne 124 ] && [ "$lines" -eq 1 ] &&
+            grep -qi display "$work/stderr"; then
+            pass "no display ($setting): $(cat "$work/stderr")"
+        else
+            fail "no display ($setting): status $status, stderr: $(cat "$work/stderr")"
+        fi
+    done
+    : >"$work/stderr"
+}
+
+case_refresh_rate() {
+    # Refreshes a second, minimised, counted by the probe build beside the program.
+    local probe rate
+    probe=$(dirname "$EXE")/bench/window_probe.exe
+    [ -x "$probe" ] || { echo "skipped: no probe beside $EXE"; return 0; }
+    start_clock "@2026-12-09 09:00:00" "$probe" || return 0
+    sleep 6
+    rate=$(awk '{print $2}' "$work/stdout" | tail -n 4 |
+        awk 'NR == 1 {a = $1} {b = $1} END {print int((b - a) / (NR - 1))}')
+    [ "${rate:-0}" -ge 500 ] && pass "$rate refreshes a second" || fail "only ${rate:-0} refreshes a second"
+    close_clock
+}
+
+# Runs every case whose row says "run" for this program; says why for the others.
+run_table() {
+    local column=2 row name qt windows reason
+    [ "$program" = windows ] && column=3
+    for row in "${CASES[@]}"; do
+        IFS='|' read -r name qt windows <<<"$row"
+        reason=$([ "$column" -eq 2 ] && echo "$qt" || echo "$windows")
+        if [ "$reason" = run ]; then
+            echo "== $name"
+            "case_$name"
+        else
+            echo "== $name: not for $program_name: $reason"
+        fi
+    done
+}
