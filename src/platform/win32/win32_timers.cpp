@@ -72,7 +72,7 @@ int TimerLoop::run(const std::function<void(MSG&)>& dispatch) {
         } else if (woke == WAIT_FAILED) {
             fail("cannot wait for the timers");
         }
-        serviceDue();
+        // The other timer, if it is due too, wakes the next wait at once.
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) {
                 return static_cast<int>(message.wParam);

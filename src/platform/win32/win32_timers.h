@@ -24,8 +24,8 @@ class TimerLoop {
     // The frame fires once, after `delay`.
     void wakeAfter(std::chrono::nanoseconds delay);
 
-    // Runs whatever timer has come due, without waiting: from the loop, and from Windows'
-    // own loops, which run while the window is moved or its menu is open.
+    // Runs whatever timer has come due, without waiting: for Windows' own loops, which run
+    // while the window is moved or its menu is open.
     void serviceDue();
     // Until WM_QUIT: waits for a timer or a message, runs the timers that are due, and
     // hands each message to `dispatch`. Returns WM_QUIT's code.
