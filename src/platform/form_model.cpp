@@ -24,7 +24,19 @@ FormModel::FormModel(const FormDesign& design, TextPacer& pacer, Port port, Mono
       now_(std::move(now)),
       confirmationTime_(confirmationTime),
       caption_(pacer, design.caption, port_.showCaption),
-      state_(design.state) {}
+      state_(design.state) {
+    if (port_.showProgress) {
+        progress_.emplace(port_.showProgress);
+    }
+}
+
+void FormModel::setReading(const Reading& reading, const ModeSelection& modes) {
+    reading_ = reading;
+    modes_ = modes;
+    if (progress_) {
+        progress_->offer(progressOf(reading, modes), modes, now_());
+    }
+}
 
 void FormModel::setWindowState(WindowState state) {
     if (state == state_) {

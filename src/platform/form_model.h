@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "platform/design.h"
 #include "platform/form_host.h"
 #include "platform/monotonic.h"
+#include "platform/taskbar_progress.h"
 #include "platform/text_pacer.h"
 
 // The rules of the window and its controls that hold whatever toolkit draws them, written
@@ -30,6 +32,8 @@ class FormModel final : public Form {
         std::function<void(WindowState)> applyState;
         // The first showing, in the state last applied.
         std::function<void()> show;
+        // The taskbar button's bar and count; none where the platform has no such thing.
+        TaskbarProgress::Show showProgress = {};
     };
 
     // `confirmationTime`: how long the platform may take to confirm a state that the
@@ -38,10 +42,7 @@ class FormModel final : public Form {
               std::chrono::milliseconds confirmationTime);
 
     void setCaption(std::string_view caption) override { caption_.set(caption); }
-    void setReading(const Reading& reading, const ModeSelection& modes) override {
-        reading_ = reading;
-        modes_ = modes;
-    }
+    void setReading(const Reading& reading, const ModeSelection& modes) override;
     WindowState windowState() const override { return state_; }
     void setWindowState(WindowState state) override;
     void onLoad(EventHandler handler) override { load_ = std::move(handler); }
@@ -77,6 +78,7 @@ class FormModel final : public Form {
     PacedText caption_;
     Reading reading_;
     ModeSelection modes_;
+    std::optional<TaskbarProgress> progress_;
     WindowState state_;
     // States the program asked for lately, oldest first, whose confirmation by the
     // platform may still come after a later change.

@@ -1,5 +1,6 @@
 #include "reading/reading.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -93,6 +94,18 @@ Reading readingOf(double measured) noexcept {
         result.caption.append(group->view());
     }
     return result;
+}
+
+Progress progressOf(const Reading& reading, const ModeSelection& modes) noexcept {
+    double percent = std::fabs(reading.value);
+    for (int i = 0; i < reading.exponent; ++i) {
+        percent /= 10;
+    }
+    // Modes are measured in the order clock, stop watch, calendar: the last one selected
+    // is the one shown.
+    const bool stopwatch = modes.stopWatch && !modes.calendar;
+    const double part = stopwatch ? std::fmod(percent, 100.0) : std::min(percent, 100.0);
+    return Progress{part / 100.0, static_cast<int>(std::min(std::floor(percent), 2.0e9))};
 }
 
 }  // namespace quendal

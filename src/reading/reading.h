@@ -13,6 +13,7 @@ struct ModeSelection {
     bool clock = false;
     bool stopWatch = false;
     bool calendar = false;
+    friend bool operator==(const ModeSelection&, const ModeSelection&) = default;
 };
 
 // Where the stop watch counts from: whole seconds since the local midnight of `date`
@@ -53,6 +54,18 @@ double measure(const ModeSelection& modes, const StopwatchStart& start,
 // scientific form are scaled by the power of ten in it, and that power is shown in
 // place of the last group.
 Reading readingOf(double measured) noexcept;
+
+// What a taskbar button can draw of a Reading: a bar, the part of the day, of the year or
+// of the stop watch's current day gone by, and a count, the Reading's whole percent.
+struct Progress {
+    double fraction = 0;  // 0 to 1
+    int count = 0;
+    friend bool operator==(const Progress&, const Progress&) = default;
+};
+
+// A refresh's Reading (after scaling) in the modes it was measured in, as a bar and a
+// count. The stop watch counts on past a day; its bar shows the day it is in.
+Progress progressOf(const Reading& reading, const ModeSelection& modes) noexcept;
 
 // One refresh's worth of computation. Never allocates.
 inline Reading computeReading(const ModeSelection& modes, const StopwatchStart& start,

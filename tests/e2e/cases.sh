@@ -20,7 +20,11 @@ CASES=(
     "screen_reader|run|Wine has no bridge to AT-SPI: a screen reader reads the Windows program through Windows' own accessibility, the controls' texts"
     "wayland_asked_for_over_x|run|a Windows program knows no Wayland: Wine gives it X"
     "no_display|run|Wine itself needs the display: wine says so before the program starts"
+    "wayland_only|run|a Windows program knows no Wayland: Wine gives it X"
+    "no_maximise|run|run"
     "refresh_rate|measured by ./scripts/performance (bench/window_probe), whose build the tests do not make|run"
+    "launcher_entry|run|Windows has no launcher entry: its taskbar button carries the bar and count (next row)"
+    "taskbar_button|Linux desktops have no such calls: the launcher entry carries the bar and count (row above)|run"
 )
 
 # The middle of each button in the strip, in pixels at 96 dots per inch.
@@ -464,19 +468,74 @@ case_wayland_asked_for_over_x() {
 case_no_display() {
     # Without a display: one line that names it, and a non-zero status, at once.
     local setting status lines
-    for setting in "-u DISPLAY -u WAYLAND_DISPLAY" "DISPLAY=:987654"; do
+    for setting in "-u DISPLAY -u WAYLAND_DISPLAY" "DISPLAY=:987654" \
+        "-u DISPLAY WAYLAND_DISPLAY=wayland-quendal-gone"; do
         status=0
         # shellcheck disable=SC2086
         timeout 5 env -u WAYLAND_DISPLAY $setting "$EXE" 2>"$work/stderr" || status=$?
         lines=$(wc -l <"$work/stderr")
-        if [ "$status" -ne 0 ] && [ "$status" -ne 124 ] && [ "$lines" -eq 1 ] &&
-            grep -qi display "$work/stderr"; then
+        if [ "$status" -eq 1 ] && [ "$lines" -eq 1 ] && grep -qi display "$work/stderr"; then
             pass "no display ($setting): $(cat "$work/stderr")"
         else
             fail "no display ($setting): status $status, stderr: $(cat "$work/stderr")"
         fi
     done
     : >"$work/stderr"
+}
+
+case_wayland_only() {
+    # A Wayland desktop without X (weston, headless): the clock runs, and says once, in one
+    # line, what Wayland does not let it do and how to get it.
+    XDG_RUNTIME_DIR="$QUENDAL_DESKTOP_DIR" weston --backend=headless-backend.so \
+        --socket=wayland-quendal --idle-time=0 >"$work/weston.log" 2>&1 &
+    local weston=$!
+    wait_for "weston's socket" test -S "$QUENDAL_DESKTOP_DIR/wayland-quendal"
+    env -u DISPLAY XDG_RUNTIME_DIR="$QUENDAL_DESKTOP_DIR" WAYLAND_DISPLAY=wayland-quendal \
+        "${AT_TIME[@]}" FAKETIME="@2026-12-08 03:25:46" "$EXE" 2>"$work/stderr" &
+    pid=$!
+    sleep 2
+    if kill -0 "$pid" 2>/dev/null && [ "$(wc -l <"$work/stderr")" -eq 1 ] &&
+        grep -q 'Xwayland' "$work/stderr"; then
+        pass "on Wayland alone it runs and says: $(cat "$work/stderr")"
+    else
+        fail "on Wayland alone: $(kill -0 "$pid" 2>/dev/null && echo running || echo ended), said: $(cat "$work/stderr")"
+    fi
+    kill "$pid" "$weston" 2>/dev/null || true
+    wait "$pid" "$weston" 2>/dev/null || true
+    pid=
+    : >"$work/stderr"
+}
+
+case_no_maximise() {
+    # The window is of fixed size: no maximise is offered (in the Motif hints that X window
+    # managers read). Where one maximises it anyway, the Reading goes to the caption.
+    local wm hints functions geometry
+    for wm in icewm fluxbox; do
+        stop_virtual_desktop
+        start_virtual_desktop 1280x800x24 "$wm"
+        start_clock "@2026-12-08 03:25:46" || continue
+        restore
+        hints=$(xprop -id "$win" _MOTIF_WM_HINTS | sed -n 's/.*= //p')
+        IFS=', ' read -r flags functions _ <<<"$hints"
+        if [ -n "$hints" ] && (( (flags & 1) && !(functions & 1) && !(functions & 16) )); then
+            pass "no maximise offered ($wm: $hints)"
+        else
+            fail "maximise offered ($wm: ${hints:-no hints})"
+        fi
+        wmctrl -i -r "$win" -b add,maximized_vert,maximized_horz
+        sleep 0.8
+        geometry=$(xwininfo -id "$win" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
+        if [ "$geometry" = 481x33 ]; then
+            title_is Quendal && pass "$wm refuses to maximise it" ||
+                fail "not maximised under $wm, yet the caption is '$(window_title "$win")'"
+        else
+            wait_for "the Reading in the caption once maximised by $wm" caption_is_line 14 &&
+                pass "$wm maximises it anyway ($geometry): the caption shows the Reading"
+        fi
+        close_clock
+    done
+    stop_virtual_desktop
+    start_virtual_desktop
 }
 
 case_refresh_rate() {
@@ -489,6 +548,83 @@ case_refresh_rate() {
     rate=$(awk '{print $2}' "$work/stdout" | tail -n 4 |
         awk 'NR == 1 {a = $1} {b = $1} END {print int((b - a) / (NR - 1))}')
     [ "${rate:-0}" -ge 500 ] && pass "$rate refreshes a second" || fail "only ${rate:-0} refreshes a second"
+    close_clock
+}
+
+# The launcher entry signals heard since the monitor started, one line each: seconds
+# after START, count, progress, time heard.
+launcher_signals() {
+    awk -v t0="$1" '
+        /member=Update/ { match($0, /time=[0-9.]+/); t = substr($0, RSTART + 5, RLENGTH - 5) }
+        /"progress"$/ { want = "progress" }
+        /"count"$/ { want = "count" }
+        /variant/ && want != "" { v[want] = $NF; want = "" }
+        /"progress-visible"/ { printf "%.3f %s %s %s\n", t - t0, v["count"], v["progress"], t }' \
+        "$work/entry"
+}
+
+case_launcher_entry() {
+    # The bar and the count on a private session bus, as a desktop's task manager hears
+    # them: within a second of the start, those of the time (at 03:25:46 the day's
+    # 0.1428935 and its 14 whole percent); then no more than once a second, however fast
+    # the Reading moves.
+    eval "$(dbus-daemon --session --fork --print-address=1 --print-pid=1 |
+        { read -r a; read -r p; echo "export DBUS_SESSION_BUS_ADDRESS='$a'; bus_pid=$p"; })"
+    local time count progress started signals monitor after first_count first_progress close
+    while IFS='|' read -r time count progress; do
+        dbus-monitor --session "type='signal',interface='com.canonical.Unity.LauncherEntry'" \
+            >"$work/entry" 2>/dev/null &
+        monitor=$!
+        sleep 0.3
+        started=$(date +%s.%N)
+        start_clock "$time" || continue
+        sleep 3.5
+        close_clock
+        kill "$monitor" 2>/dev/null || true
+        signals=$(launcher_signals "$started")
+        if [ -z "$signals" ]; then
+            fail "no launcher entry signal at '$time'"
+            continue
+        fi
+        read -r after first_count first_progress _ <<<"$(head -n 1 <<<"$signals")"
+        awk -v a="$after" 'BEGIN { exit !(a <= 1.0) }' &&
+            pass "the first signal $after s after the start: count $first_count, progress $first_progress ('$time')" ||
+            fail "the first signal only $after s after the start ('$time')"
+        if [ "$count" != - ]; then
+            [ "$first_count" = "$count" ] && [[ "$first_progress" == "$progress"* ]] &&
+                pass "count $count and progress $progress at '$time'" ||
+                fail "count $first_count and progress $first_progress at '$time'"
+        fi
+        grep -q '"application://org.quendal.Quendal.desktop"' "$work/entry" ||
+            fail "not for application://org.quendal.Quendal.desktop: $(head -c 300 "$work/entry")"
+        close=$(awk 'NR > 1 && $4 - last < 0.95 {n++} {last = $4} END {print n + 0}' <<<"$signals")
+        [ "$close" -eq 0 ] &&
+            pass "$(wc -l <<<"$signals") signals in 3.5 s, none within a second of another ('$time')" ||
+            fail "$close signals within a second of the one before ('$time')"
+    done <<'TIMES'
+2026-12-08 03:25:46|14|0.14289
+@2026-12-08 03:25:46 x1000|-|-
+TIMES
+    kill "$bus_pid" 2>/dev/null || true
+    unset DBUS_SESSION_BUS_ADDRESS
+}
+
+case_taskbar_button() {
+    # Wine's taskbar draws no bar, but traces every call made to it: nothing before the
+    # shell says the button exists, then the bar of 03:25:46 (143 of 1000) and its count.
+    local helper=${QUENDAL_TASKBAR_CREATED:-}
+    [ -n "$helper" ] || { echo "skipped: no taskbar_created helper named"; return 0; }
+    start_clock "2026-12-08 03:25:46" WINEDEBUG=-all,fixme+explorerframe || return 0
+    sleep 1
+    grep -q taskbar_list "$work/stderr" && fail "taskbar calls before the button exists" ||
+        pass "no taskbar call before the button exists"
+    "$loader" "$helper"
+    wait_for "the bar once the button exists" grep -q 'SetProgressValue.*ullCompleted 8f, ullTotal 3e8' "$work/stderr" &&
+        pass "the bar once the button exists: 143 of 1000"
+    wait_for "the count's overlay" grep -q 'SetOverlayIcon.*L"14 percent"' "$work/stderr" &&
+        pass "the overlay for the count, said '14 percent'"
+    grep -q 'SetProgressState.*flags 2' "$work/stderr" && pass "the bar in its normal state" ||
+        fail "no normal bar state"
     close_clock
 }
 

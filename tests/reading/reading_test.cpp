@@ -221,6 +221,34 @@ TEST(Reading, DigitGroupsAgreeWithTheReferenceForRandomReadings) {
 namespace quendal {
 namespace {
 
+// What a taskbar button draws: the bar of the day, the year or the stop watch's current
+// day, and the whole percent, from the Reading as shown (scaled or not).
+TEST(Progress, BarAndCountOfEachMode) {
+    constexpr ModeSelection clock{.clock = true};
+    constexpr ModeSelection stopwatch{.stopWatch = true};
+    constexpr ModeSelection calendar{.calendar = true};
+    const struct {
+        const char* name;
+        double measured;
+        ModeSelection modes;
+        double fraction;
+        int count;
+    } cases[] = {
+        {"03:25:46", 12346.0 / 864, clock, 0.14289351851851851, 14},
+        {"the clock's last instant", 100.0, clock, 1.0, 100},
+        {"31 December", 100.13661202185793, calendar, 1.0, 100},
+        {"a stop watch at a day and a half", 150.25, stopwatch, 0.5025, 150},
+        {"a stop watch at 30 s, shown scaled", 30.0 / 864, stopwatch, 30.0 / 86400, 0},
+        {"a stop watch read before its start", -0.5 / 864, stopwatch, 0.5 / 86400, 0},
+        {"the calendar chosen after the stop watch", 150.25, {false, true, true}, 1.0, 150},
+    };
+    for (const auto& c : cases) {
+        const Progress p = progressOf(readingOf(c.measured), c.modes);
+        EXPECT_NEAR(p.fraction, c.fraction, 1e-12) << c.name;
+        EXPECT_EQ(p.count, c.count) << c.name;
+    }
+}
+
 // What a screen reader says is the number the digit groups show, digit for digit.
 TEST(SpokenNumber, SaysTheShownDigitsAsOneNumber) {
     const struct {

@@ -104,6 +104,7 @@ QtFormHost::QtFormHost(const FormDesign& design, MonoClock now)
           std::move(now),
           [this](std::chrono::nanoseconds delay) { frameTimer_.start(wholeMilliseconds(delay)); }),
       speech_(design, *this),
+      launcherEntry_(QGuiApplication::desktopFileName() + QStringLiteral(".desktop")),
       widget_(*this) {
     installAccessibility();
     frameTimer_.setSingleShot(true);
@@ -117,6 +118,11 @@ QtFormHost::QtFormHost(const FormDesign& design, MonoClock now)
     }
 
     widget_.setObjectName(qstring(design.name));
+    // Of fixed size, so with no maximise: the window manager reads that from the window's
+    // hints (on X11 the Motif ones), as Windows does from its frame.
+    widget_.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint);
     const QRect client = qrect(pixelRect(design.clientLeft, design.clientTop, design.clientWidth,
                                          design.clientHeight, dotsPerInch_));
     widget_.setFixedSize(client.size());
@@ -138,7 +144,8 @@ QtFormHost::QtFormHost(const FormDesign& design, MonoClock now)
     build(design,
           FormModel::Port{
               [this](std::string_view caption) { widget_.setWindowTitle(qstring(caption)); },
-              [this](WindowState state) { applyState(state); }, [this] { widget_.show(); }},
+              [this](WindowState state) { applyState(state); }, [this] { widget_.show(); },
+              [this](const Progress& progress) { launcherEntry_.show(progress); }},
           kConfirmationTime, *this);
     QObject::connect(&progTimer_, &QTimer::timeout,
                      [m = &timer(design.timer.name)] { m->fires(); });

@@ -12,6 +12,7 @@
 #include "platform/design.h"
 #include "platform/form_model.h"
 #include "platform/qt/qt_accessibility.h"
+#include "platform/qt/qt_launcher_entry.h"
 #include "platform/window_speech.h"
 
 namespace quendal::qt {
@@ -64,6 +65,7 @@ class QtFormHost final : public ModelHost, private ControlMaker {
     void tellScreenReader();
 
     WindowSpeech speech_;
+    LauncherEntry launcherEntry_;
     double dotsPerInch_ = kStandardDotsPerInch;
     QFont labelFont_;
     FormWidget widget_;

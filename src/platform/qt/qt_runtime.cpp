@@ -8,6 +8,7 @@
 #include "platform/clock/system_clock.h"
 #include "platform/form_host.h"
 #include "platform/qt/qt_form_host.h"
+#include "platform/qt/wayland.h"
 #include "platform/qt/x11.h"
 #include "platform/throttled_beeper.h"
 
@@ -23,16 +24,36 @@ std::string_view environment(const char* name) {
 
 // Picks the display platform before Qt starts, and says in one line why none will do.
 // X is preferred wherever it is available, XWayland included: a Wayland client is never
-// told that it was minimised or restored, and the display follows exactly that.
+// told that it was minimised or restored, and the display follows exactly that. Where
+// there is Wayland only, the clock runs as well as Wayland allows and says once what it
+// cannot do there.
 bool choosePlatform() {
     std::string_view platform = environment("QT_QPA_PLATFORM");
     if (platform.empty() || platform.starts_with("wayland")) {
+        const std::string_view wayland = environment("WAYLAND_DISPLAY");
         if (!environment("DISPLAY").empty()) {
             setenv("QT_QPA_PLATFORM", "xcb", 1);
             platform = "xcb";
-        } else if (environment("WAYLAND_DISPLAY").empty()) {
+        } else if (wayland.empty()) {
             std::fputs("quendal: no display: neither DISPLAY nor WAYLAND_DISPLAY is set\n", stderr);
             return false;
+        } else if (!qt::canConnectToWayland(wayland)) {
+            std::fprintf(stderr, "quendal: cannot connect to the Wayland display \"%s\"\n",
+                         std::string(wayland).c_str());
+            return false;
+        } else if (!qt::waylandPlatformInstalled()) {
+            std::fputs(
+                "quendal: there is only a Wayland display, and Qt's Wayland support is not "
+                "installed (Debian: qt6-wayland)\n",
+                stderr);
+            return false;
+        } else {
+            std::fputs(
+                "quendal: without an X server, Wayland lets the clock neither show the "
+                "Reading in its taskbar entry while minimised nor come up at the alarm "
+                "(it asks for attention instead); run it with an X server, such as "
+                "Xwayland, for both\n",
+                stderr);
         }
     }
     if (platform == "xcb" && !qt::canOpenX11Display()) {
@@ -74,7 +95,10 @@ class QtRuntime final : public Runtime {
     QtRuntime(int& argc, char** argv)
         : application_(argc, argv),
           beeper_([] { QApplication::beep(); },
-                  qt::x11BellDuration().value_or(kDefaultBellDuration), steadyNow) {}
+                  qt::x11BellDuration().value_or(kDefaultBellDuration), steadyNow) {
+        // The menu entry's name, by which desktops find the window's taskbar entry.
+        QGuiApplication::setDesktopFileName(QStringLiteral("org.quendal.Quendal"));
+    }
 
     std::unique_ptr<FormHost> createForm(const FormDesign& design) override {
         return std::make_unique<qt::QtFormHost>(design);

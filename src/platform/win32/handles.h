@@ -4,6 +4,7 @@
 // After windows.h, whose types they use.
 #include <commctrl.h>
 #include <mmsystem.h>
+#include <objbase.h>
 
 #include <memory>
 #include <system_error>
@@ -30,6 +31,8 @@ inline void destroyQuietly(HWND window) {
 
 using OwnedWindow = Owned<HWND, destroyQuietly>;
 using OwnedFont = Owned<HFONT, DeleteObject>;
+using OwnedBitmap = Owned<HBITMAP, DeleteObject>;
+using OwnedDC = Owned<HDC, DeleteDC>;
 using OwnedIcon = Owned<HICON, DestroyIcon>;
 using OwnedImageList = Owned<HIMAGELIST, ImageList_Destroy>;
 using OwnedHandle = Owned<HANDLE, CloseHandle>;
@@ -41,6 +44,29 @@ class RaisedTimerPeriod {
     ~RaisedTimerPeriod() { timeEndPeriod(1); }
     RaisedTimerPeriod(const RaisedTimerPeriod&) = delete;
     RaisedTimerPeriod& operator=(const RaisedTimerPeriod&) = delete;
+};
+
+// A COM object, released by its owner.
+struct Releaser {
+    void operator()(IUnknown* object) const noexcept { object->Release(); }
+};
+template <typename Interface>
+using ComOwned = std::unique_ptr<Interface, Releaser>;
+
+// COM for the window's thread, for as long as it is held.
+class ComApartment {
+  public:
+    ComApartment() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ComApartment() {
+        if (initialised_) {
+            CoUninitialize();
+        }
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+  private:
+    bool initialised_;
 };
 
 // Throws std::system_error with the calling thread's last error.

@@ -16,6 +16,16 @@ constexpr UINT kPlaceMessage = WM_APP + 1;
 // Windows 10 1607 and later ask before a change of resolution what size the frame is to be.
 constexpr UINT kGetDpiScaledSize = 0x02E4;
 
+// The colour of the label that shows the whole percent, the first.
+Rgb countColour(const FormDesign& design) {
+    for (const ControlDesign& control : design.controls) {
+        if (control.kind == ControlKind::Label) {
+            return control.color;
+        }
+    }
+    return {};
+}
+
 WindowState stateFromSize(WPARAM kind, WindowState otherwise) {
     switch (kind) {
         case SIZE_MINIMIZED:
@@ -46,12 +56,14 @@ Win32FormHost::Win32FormHost(const FormDesign& design, HINSTANCE instance, MonoC
       timers_([this] { timer(design_.timer.name).fires(); }, [this] { pacer().frameDue(); }),
       window_(design, instance, windowProc, this),
       focus_(window_.handle(),
-             [this](HWND option) { userClicked(controls_.at(option).design->name); }) {
+             [this](HWND option) { userClicked(controls_.at(option).design->name); }),
+      taskbar_(window_.handle(), countColour(design), window_.dpi()) {
     build(design,
           FormModel::Port{[this](std::string_view caption) {
                               SetWindowTextW(window_.handle(), wide(caption).c_str());
                           },
-                          [this](WindowState state) { applyState(state); }, [this] { show(); }},
+                          [this](WindowState state) { applyState(state); }, [this] { show(); },
+                          [this](const Progress& progress) { taskbar_.show(progress); }},
           // Windows reports a change of state while it is applied, never later.
           std::chrono::milliseconds(0), *this);
     window_.layout(window_.dpi());
@@ -84,7 +96,8 @@ CheckBoxModel::Port Win32FormHost::makeCheckBox(const ControlDesign& design) {
         if (!design.checkedName.empty()) {
             SetWindowTextW(hwnd, wide(WindowSpeech::nameWhen(design, checked)).c_str());
         }
-        if (design.asksAttention) {
+        if (design.asksAttention && checked != flashing_) {
+            flashing_ = checked;
             flash(window_.handle(), checked);
         }
     };
@@ -225,6 +238,7 @@ bool Win32FormHost::scaledSize(UINT dpi, SIZE& size) const {
 
 void Win32FormHost::dpiChanged(UINT dpi, const RECT& suggested) {
     window_.layout(dpi);
+    taskbar_.setDpi(dpi);
     SetWindowPos(window_.handle(), nullptr, suggested.left, suggested.top,
                  suggested.right - suggested.left, suggested.bottom - suggested.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -291,6 +305,10 @@ LRESULT CALLBACK Win32FormHost::windowProc(HWND window, UINT message, WPARAM wPa
 
 // Each message to one member; nothing where Windows' own handling is wanted.
 std::optional<LRESULT> Win32FormHost::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == taskbar_.createdMessage()) {
+        taskbar_.buttonCreated();
+        return 0;
+    }
     switch (message) {
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED && lParam) {

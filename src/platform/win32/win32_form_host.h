@@ -10,6 +10,7 @@
 #include "platform/design.h"
 #include "platform/form_model.h"
 #include "platform/win32/win32_focus.h"
+#include "platform/win32/win32_taskbar.h"
 #include "platform/win32/win32_timers.h"
 #include "platform/win32/win32_window.h"
 
@@ -60,13 +61,16 @@ class Win32FormHost final : public ModelHost, private ControlMaker {
     WindowState firstState_;
     bool shown_ = false;
     bool placeOnRestore_ = false;
+    bool flashing_ = false;
     bool ready_ = false;
     HMONITOR monitor_ = nullptr;
     // A failure inside a message, carried out of the window procedure to exec.
     std::exception_ptr failure_;
+    ComApartment com_;
     TimerLoop timers_;
     FormWindow window_;
     KeyboardFocus focus_;
+    TaskbarButton taskbar_;
 };
 
 }  // namespace quendal::win32

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <windows.h>
+// After windows.h, whose types it uses.
+#include <shobjidl.h>
+
+#include <optional>
+
+#include "platform/design.h"
+#include "platform/win32/handles.h"
+#include "reading/reading.h"
+
+namespace quendal::win32 {
+
+// The taskbar button's bar and count (Windows 7 and later): the bar shows the part of the
+// day, the year or the stopwatch's day gone by, and an overlay icon the whole percent, in
+// the colour of the label that shows it, drawn here at the small icon size. Windows says
+// when the button exists, and again after Explorer restarts (TaskbarButtonCreated); until
+// then nothing is sent, and what was last asked for is sent then.
+class TaskbarButton {
+  public:
+    TaskbarButton(HWND window, Rgb countColour, UINT dpi);
+
+    // The message by which Windows says the button exists.
+    UINT createdMessage() const { return created_; }
+    void buttonCreated();
+    void show(const Progress& progress);
+    // The overlay at the small icon size of `dpi`.
+    void setDpi(UINT dpi);
+
+  private:
+    void sendBar();
+    void sendCount();
+
+    HWND window_;
+    Rgb colour_;
+    UINT dpi_;
+    UINT created_;
+    ComOwned<ITaskbarList3> list_;
+    std::optional<Progress> wanted_;
+    OwnedIcon overlay_;
+    int overlayCount_ = -1;
+};
+
+}  // namespace quendal::win32
