@@ -6,7 +6,7 @@ QUENDAL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # To build and run the clock. Lato's Black face stands in for the digits' designed face
 # where that is not installed.
 QUENDAL_BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-qpa-plugins
-                        libx11-dev fonts-lato)
+                        qt6-wayland libx11-dev fonts-lato)
 # A virtual X desktop, for running the clock where there is no screen.
 QUENDAL_DESKTOP_PACKAGES=(xvfb openbox x11-utils xdotool)
 # To build and run the tests as well: the end-to-end tests drive the real program on a
@@ -14,7 +14,7 @@ QUENDAL_DESKTOP_PACKAGES=(xvfb openbox x11-utils xdotool)
 QUENDAL_TEST_PACKAGES=(libgtest-dev libgmock-dev "${QUENDAL_DESKTOP_PACKAGES[@]}" wmctrl
                        faketime imagemagick file desktop-file-utils appstream clang-format
                        mutter dbus-daemon dbus-bin at-spi2-core python3-pyatspi dpkg-dev
-                       lintian)
+                       lintian icewm fluxbox weston)
 # To build and run the benchmarks.
 QUENDAL_BENCH_PACKAGES=(libbenchmark-dev)
 # To cross-build the Windows program, and to run it under Wine (32-bit and 64-bit).
@@ -23,6 +23,26 @@ QUENDAL_WINDOWS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw
 QUENDAL_WINE_PACKAGES=(wine wine64 wine32:i386)
 
 say() { printf 'quendal: %s\n' "$*"; }
+
+# Set once something was installed or built: a second run has nothing to say.
+QUENDAL_DID_WORK=
+
+# progress WHAT: reads apt's status lines or ninja's "[done/all]" lines and says how far
+# WHAT has come, in steps of a fifth; says nothing when there is nothing to report.
+progress() {
+    awk -v what="$1" '
+        /^(dlstatus|pmstatus):/ { split($0, f, ":"); phase = f[1] == "dlstatus" ? "downloading" : "setting up"
+                                  percent = f[3] }
+        /^\[[0-9]+\/[0-9]+\]/ { split(substr($1, 2), n, "/"); phase = what; percent = 100 * n[1] / n[2] }
+        phase != "" && (phase != last || percent >= goal) {
+            if (phase != last) { goal = 20 }
+            if (percent >= goal) {
+                printf "quendal: %s: %d%%\n", phase, percent; fflush()
+                goal = (int(percent / 20) + 1) * 20
+            }
+            last = phase
+        }'
+}
 
 # Installs whichever of the named packages are missing; does nothing when all are there.
 install_packages() {
@@ -39,10 +59,14 @@ install_packages() {
         command -v sudo >/dev/null || { say "need root or sudo to install: ${missing[*]}"; return 1; }
         sudo=(sudo)
     fi
-    say "installing from Debian's packages: ${missing[*]}"
+    QUENDAL_DID_WORK=1
+    say "installing from Debian's packages, with what they need: ${missing[*]}"
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    # apt's own words on stderr, but for its note on package configuration, which is for
+    # administrators.
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+        --no-install-recommends -o APT::Status-Fd=1 "${missing[@]}" \
+        2> >(grep -v 'apt-utils is not installed' >&2) | grep -E '^(dl|pm)status:' | progress installing
 }
 
 # Wine's 32-bit side comes from Debian's i386 packages.
@@ -69,7 +93,8 @@ build_windows() {
 }
 
 # configure_and_build DIR [cmake options...]: configures DIR once, and again when the
-# options change, then builds it.
+# options change, then builds it. Says how far the build has come; on failure shows all
+# it printed.
 configure_and_build() {
     local dir=$1
     shift
@@ -77,17 +102,26 @@ configure_and_build() {
         cmake -S "$QUENDAL_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
         printf '%s' "$*" >"$dir/quendal-options"
     fi
-    cmake --build "$dir"
+    local log="$dir/quendal-build.log" status
+    set +o pipefail
+    cmake --build "$dir" 2>&1 | tee "$log" | progress "building ${dir#"$QUENDAL_ROOT"/}"
+    status=${PIPESTATUS[0]}
+    set -o pipefail
+    if [ "$status" -ne 0 ]; then
+        cat "$log" >&2
+        return 1
+    fi
+    grep -q '^ninja: no work to do' "$log" || QUENDAL_DID_WORK=1
 }
 
 # Builds the program as a user runs it, in build/release.
 build_release() {
     configure_and_build "$QUENDAL_ROOT/build/release" -DCMAKE_BUILD_TYPE=Release \
-        -DQUENDAL_BUILD_TESTS=OFF >/dev/null
+        -DQUENDAL_BUILD_TESTS=OFF
 }
 
 # Builds the benchmarks and their measuring programs, in build/bench.
 build_bench() {
     configure_and_build "$QUENDAL_ROOT/build/bench" -DCMAKE_BUILD_TYPE=Release \
-        -DQUENDAL_BUILD_TESTS=OFF -DQUENDAL_BUILD_BENCH=ON -DQUENDAL_WERROR=ON >/dev/null
+        -DQUENDAL_BUILD_TESTS=OFF -DQUENDAL_BUILD_BENCH=ON -DQUENDAL_WERROR=ON
 }

@@ -1,7 +1,8 @@
 # A virtual X desktop (Xvfb and a window manager, openbox unless another is named) for
 # running Quendal where there is no screen: the headless run, the end-to-end tests, the
 # screenshots and the measurements. Sourced, not run. Needs xvfb, openbox and x11-utils;
-# mutter and dbus for GNOME's window manager, tint2 for a taskbar beside openbox.
+# mutter and dbus for GNOME's window manager, tint2 for a taskbar beside openbox, icewm and
+# fluxbox for theirs.
 
 # libfaketime, for running a program at any wall-clock time (Debian's faketime package):
 # the library of this machine's own architecture, not another one installed beside it.
@@ -19,7 +20,8 @@ nine_tomorrow() {
 }
 
 # start_virtual_desktop [GEOMETRY] [WM]: starts the desktop on a free display and exports
-# DISPLAY. WM is openbox (the default), openbox+tint2 (with a taskbar) or mutter. The
+# DISPLAY. WM is openbox (the default), openbox+tint2 (with a taskbar), mutter, icewm
+# (its own taskbar) or fluxbox. The
 # caller stops it with stop_virtual_desktop (an EXIT trap is the safe place).
 start_virtual_desktop() {
     local geometry=${1:-1280x800x24} wm=${2:-openbox}
@@ -64,6 +66,14 @@ XML
         mutter)
             setsid dbus-run-session -- mutter --x11 --replace --sm-disable \
                 >"$QUENDAL_DESKTOP_DIR/wm.log" 2>&1 &
+            QUENDAL_WM_PIDS+=($!)
+            ;;
+        icewm | fluxbox)
+            # Each with its own settings folder, so that nothing of the user's is read; and
+            # fluxbox with no wallpaper to set, or it says so in a window of its own.
+            mkdir -p "$QUENDAL_DESKTOP_DIR/.fluxbox"
+            echo "background: none" >"$QUENDAL_DESKTOP_DIR/.fluxbox/overlay"
+            HOME="$QUENDAL_DESKTOP_DIR" setsid "$wm" >"$QUENDAL_DESKTOP_DIR/wm.log" 2>&1 &
             QUENDAL_WM_PIDS+=($!)
             ;;
         *)
@@ -145,6 +155,13 @@ stop_virtual_desktop() {
     # and socket.
     for pid in ${QUENDAL_WM_PIDS[@]+"${QUENDAL_WM_PIDS[@]}"}; do
         kill -- "-$pid" 2>/dev/null || true
+        # Given two seconds to go; then made to.
+        local tries
+        for tries in $(seq 40); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.05
+        done
+        kill -KILL -- "-$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
     if [ -n "${QUENDAL_XVFB_PID:-}" ]; then
