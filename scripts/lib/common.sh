@@ -14,13 +14,15 @@ QUENDAL_DESKTOP_PACKAGES=(xvfb openbox x11-utils xdotool)
 QUENDAL_TEST_PACKAGES=(libgtest-dev libgmock-dev "${QUENDAL_DESKTOP_PACKAGES[@]}" wmctrl
                        faketime imagemagick file desktop-file-utils appstream clang-format
                        mutter dbus-daemon dbus-bin at-spi2-core python3-pyatspi dpkg-dev
-                       lintian icewm fluxbox weston)
+                       lintian icewm fluxbox weston unzip)
 # To build and run the benchmarks.
 QUENDAL_BENCH_PACKAGES=(libbenchmark-dev)
 # To cross-build the Windows program, and to run it under Wine (32-bit and 64-bit).
 QUENDAL_WINDOWS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
                           binutils-mingw-w64-x86-64)
 QUENDAL_WINE_PACKAGES=(wine wine64 wine32:i386)
+# To make the Windows installer (wixl and msibuild, from msitools) and the zip.
+QUENDAL_PACKAGING_PACKAGES=(wixl msitools)
 
 say() { printf 'quendal: %s\n' "$*"; }
 
@@ -90,6 +92,25 @@ build_windows() {
     configure_and_build "$dir" -DCMAKE_TOOLCHAIN_FILE="$QUENDAL_ROOT/cmake/mingw-w64.cmake" \
         -DQUENDAL_WINDOWS_ARCH="$arch" -DCMAKE_BUILD_TYPE=Release -DQUENDAL_WERROR=ON \
         -DQUENDAL_PICTURE_TOOL="$QUENDAL_ROOT/build/release/tools/render_pictures" "$@"
+}
+
+# build_windows_packages DIR: makes what a Windows user downloads into DIR: for the 32-bit
+# program (build/windows) and the 64-bit build (build/windows-x86_64), an installer and a
+# zip.
+build_windows_packages() {
+    local out=$1 arch tree
+    mkdir -p "$out"
+    for arch in i686 x86_64; do
+        tree="$QUENDAL_ROOT/build/windows"
+        [ "$arch" = i686 ] || tree="$QUENDAL_ROOT/build/windows-$arch"
+        build_windows "$tree" "$arch" -DQUENDAL_BUILD_TESTS=OFF
+        if ! cmake --build "$tree" --target installer >"$tree/quendal-installer.log" 2>&1; then
+            cat "$tree/quendal-installer.log" >&2
+            return 1
+        fi
+        (cd "$tree" && cpack -G ZIP -B "$tree/zip" >/dev/null)
+        cp "$tree"/quendal-*.msi "$tree"/zip/quendal-*.zip "$out/"
+    done
 }
 
 # configure_and_build DIR [cmake options...]: configures DIR once, and again when the

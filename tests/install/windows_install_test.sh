@@ -1,0 +1,138 @@
+#!/usr/bin/env bash
+# What a Windows user downloads, tried under Wine as a user would: each installer installed
+# silently into a fresh Wine prefix, with and without the start at log-in, then the
+# program, its Start-menu shortcut, its entry among the installed programs and its log-in
+# value looked for; the installed program started; and after a silent uninstall, nothing
+# of ours left. Each zip's contents listed and checked.
+# Usage: windows_install_test.sh PACKAGES_DIR
+set -euo pipefail
+packages=$(readlink -f "$1")
+source "$(dirname "$0")/../../scripts/lib/desktop.sh"
+source "$(dirname "$0")/../e2e/checks.sh"
+work=$(mktemp -d)
+export WINEDEBUG=-all WINEDLLOVERRIDES='mscoree=d;mshtml=d;winemenubuilder.exe=d'
+pid=
+cleanup() {
+    set +e
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null
+    stop_virtual_desktop
+    rm -rf "$work"
+}
+trap cleanup EXIT
+start_virtual_desktop
+wine=/usr/lib/wine/wine64
+version=$(awk -F'"' '/^project\(quendal VERSION/ {print}' "$(dirname "$0")/../../CMakeLists.txt" |
+    sed 's/.*VERSION \([0-9.]*\).*/\1/')
+profile=$work/prefix/drive_c/users/$(id -un)
+program="$profile/AppData/Local/Programs/Quendal"
+shortcut="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Quendal.lnk"
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+reg_query() { "$wine" reg query "$@" 2>/dev/null | tr -d '\r' | grep -v '^reg: ' || true; }
+# Everything of ours the prefix holds: files, folders, shortcuts and registry values.
+ours() {
+    find "$work/prefix/drive_c" -iname '*quendal*' 2>/dev/null | sed "s|$work/prefix/drive_c/||"
+    reg_query "$run_key" | grep -i quendal || true
+    reg_query 'HKCU\Software\Quendal'
+    "$wine" uninstaller --list 2>/dev/null | tr -d '\r' | grep -i quendal || true
+}
+
+for msi in "$packages"/quendal-"$version"-win32.msi "$packages"/quendal-"$version"-win64.msi; do
+    name=$(basename "$msi")
+    width=32
+    [[ $name == *win64* ]] && width=64
+    # A fresh prefix for each installer; the second install goes where the first was
+    # uninstalled, which leaves nothing behind.
+    wineserver -k 2>/dev/null || true
+    rm -rf "$work/prefix"
+    export WINEPREFIX="$work/prefix"
+    "$wine" wineboot -i >/dev/null 2>&1
+    for login in "" STARTATLOGIN=1; do
+        what="$name${login:+ with $login}"
+        status=0
+        "$wine" msiexec /qn /i "$msi" $login || status=$?
+        [ "$status" -eq 0 ] && pass "installed silently: $what" || fail "msiexec /i: status $status ($what)"
+        for file in quendal.exe LICENSE.txt README.txt; do
+            [ -f "$program/$file" ] || fail "no $file in the program's folder ($what)"
+        done
+        [ -f "$program/quendal.exe" ] && pass "the program in the user's local application data ($what)"
+        if [ -f "$shortcut" ] && strings "$shortcut" | grep -qi 'Programs\\Quendal\\quendal.exe'; then
+            pass "a Start-menu shortcut to the program ($what)"
+        else
+            fail "no Start-menu shortcut to the program ($what)"
+        fi
+        "$wine" uninstaller --list 2>/dev/null | tr -d '\r' | grep -q '|||Quendal$' &&
+            pass "listed among the installed programs ($what)" || fail "not among the installed programs ($what)"
+        # The 32-bit program's entry is in the registry's 32-bit view.
+        entry=$( (reg_query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s /reg:32
+            reg_query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s /reg:64) |
+            grep -A 30 'DisplayName *REG_SZ *Quendal$' || true)
+        for field in "DisplayVersion *REG_SZ *$version" "Publisher *REG_SZ *The Quendal developers"; do
+            grep -qE "$field" <<<"$entry" || fail "the uninstall entry lacks $field ($what)"
+        done
+        value=$(reg_query "$run_key" | grep -i 'quendal' || true)
+        if [ -n "$login" ]; then
+            grep -qi 'Programs\\Quendal\\quendal.exe' <<<"$value" &&
+                pass "starts at log-in: $(sed 's/^ *//' <<<"$value")" || fail "no log-in value ($what)"
+        else
+            [ -z "$value" ] && pass "no start at log-in unless chosen" || fail "a log-in value unasked: $value"
+        fi
+        # The installed program starts and shows the Reading in its caption.
+        loader=/usr/lib/wine/wine64
+        [ "$width" = 32 ] && loader=/usr/lib/wine/wine
+        if "$loader" --version >/dev/null 2>&1; then
+            "$loader" "$program/quendal.exe" >/dev/null 2>&1 &
+            pid=$!
+            win=
+            for tries in $(seq 200); do
+                for w in $(xdotool search --classname quendal.exe 2>/dev/null || true); do
+                    xprop -id "$w" WM_STATE 2>/dev/null | grep -q 'window state' && win=$w
+                done
+                [ -n "$win" ] && break
+                sleep 0.05
+            done
+            if [ -n "$win" ] && wait_for "a caption line from the installed program" caption_is_line; then
+                pass "the installed program shows '$(window_title "$win")' ($what)"
+            else
+                fail "the installed program showed no caption line ($what)"
+            fi
+            [ -n "$win" ] && wmctrl -i -c "$win"
+            wait "$pid" || fail "the installed program ended with status $? ($what)"
+            pid=
+        else
+            echo "skipped: this machine runs no $width-bit programs, so the installed program is not started"
+        fi
+        "$wine" msiexec /qn /x "$msi" || fail "msiexec /x: status $? ($what)"
+        left=$(ours)
+        [ -z "$left" ] && pass "uninstalled silently, nothing of ours left ($what)" ||
+            fail "left after uninstalling ($what): $left"
+    done
+done
+
+# Either installer replaces a Quendal installed before, of the other width too: one entry,
+# one program, and nothing left once it is uninstalled.
+"$wine" msiexec /qn /i "$packages/quendal-$version-win32.msi"
+"$wine" msiexec /qn /i "$packages/quendal-$version-win64.msi"
+entries=$("$wine" uninstaller --list 2>/dev/null | tr -d '\r' | grep -c '|||Quendal$' || true)
+if [ "$entries" -eq 1 ] && file "$program/quendal.exe" | grep -q 'PE32+'; then
+    pass "the 64-bit installer replaced the 32-bit program"
+else
+    fail "after both installers: $entries entries, $(file -b "$program/quendal.exe" | cut -d, -f1)"
+fi
+"$wine" msiexec /qn /x "$packages/quendal-$version-win64.msi"
+left=$(ours)
+[ -z "$left" ] && pass "nothing of ours left after the replacement's uninstall" || fail "left: $left"
+
+# The zips: the program, its licence and a word on it, the texts in Windows' line endings.
+for zip in "$packages"/quendal-"$version"-win32.zip "$packages"/quendal-"$version"-win64.zip; do
+    listing=$(unzip -Z1 "$zip" | sed 's|^[^/]*/||' | sort | tr '\n' ' ')
+    [ "$listing" = "LICENSE.txt README.txt quendal.exe " ] &&
+        pass "$(basename "$zip") holds $listing" || fail "$(basename "$zip") holds $listing"
+    for text in LICENSE.txt README.txt; do
+        unzip -p "$zip" "*/$text" | file - | grep -q 'CRLF' &&
+            pass "$text in Windows' line endings" || fail "$text not in Windows' line endings"
+    done
+done
+
+echo "$failures failures"
+[ "$failures" -eq 0 ]
