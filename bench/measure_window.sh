@@ -5,26 +5,29 @@
 # another, medians of RUNS runs. For each: refreshes per second, the program's CPU, the
 # desktop's CPU (X server, window manager and taskbar) over the same seconds, and the
 # program's resident memory. The clock runs at 03:25, where its caption changes about
-# 800 times a second.
+# 800 times a second. quendal-entry is the clock told of a session bus, with a listener to
+# its launcher entry as a task manager that draws its bar would be; the bus's and the
+# listener's CPU are counted with the desktop's for every program.
 # Usage: measure_window.sh BUILD_DIR [RUNS] [SECONDS]
 set -euo pipefail
 build=$1
 runs=${2:-5}
 seconds=${3:-5}
 source "$(dirname "$0")/../scripts/lib/desktop.sh"
+unset DBUS_SESSION_BUS_ADDRESS
 work=$(mktemp -d)
-trap 'stop_virtual_desktop; rm -rf "$work"' EXIT
+bus_pid=
+listener=
+trap 'kill $listener $bus_pid 2>/dev/null; stop_virtual_desktop; rm -rf "$work"' EXIT
 start_virtual_desktop 1280x800x24 openbox+tint2
+# A session bus and a listener to the launcher entry, which only quendal-entry is told of.
+read -r bus_address bus_pid < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 |
+    tr '\n' ' ')
+DBUS_SESSION_BUS_ADDRESS=$bus_address dbus-monitor --session \
+    "type='signal',interface='com.canonical.Unity.LauncherEntry'" >"$work/entry" 2>/dev/null &
+listener=$!
 
-ticks=$(getconf CLK_TCK)
-cpu_ticks() { cat "$@" 2>/dev/null | awk '{n += $14 + $15} END {print n + 0}'; }
-stats_of() { local pid; for pid in "$@"; do echo "/proc/$pid/stat"; done; }
-rss_kib() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
-# The programs print their count of refreshes once a second; the rate is taken between
-# two of those reports, over whole seconds.
-reports() { wc -l <"$1"; }
-last_count() { tail -n 1 "$1" | awk '{print $2}'; }
-percent() { awk -v t="$(($1))" -v hz="$ticks" -v s="$seconds" 'BEGIN {printf "%.1f", t * 100 / hz / s}'; }
+source "$(dirname "$0")/measure_lib.sh"
 
 # 03:25 tomorrow, running: hours before the clock's alarm.
 at_0325="@$(date -d 'tomorrow 03:25' '+%Y-%m-%d %H:%M:%S')"
@@ -37,7 +40,7 @@ measure() {
     "${AT_TIME[@]}" FAKETIME="$at_0325" "$@" >"$log" 2>/dev/null &
     local pid=$! win state desktop
     win=$(window_of "$pid")
-    desktop=$(stats_of $(desktop_pids))
+    desktop=$(stats_of $(desktop_pids) "$bus_pid" "$listener")
     for state in minimised restored; do
         if [ "$state" = restored ]; then
             xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
@@ -58,22 +61,20 @@ measure() {
 
 for run in $(seq "$runs"); do
     measure quendal "$build/bench/window_probe"
+    measure quendal-entry DBUS_SESSION_BUS_ADDRESS="$bus_address" "$build/bench/window_probe"
     measure quendal-glib QT_NO_GLIB= "$build/bench/window_probe"
     measure bare "$build/bench/bare_title" 1
     measure bare-paced "$build/bench/bare_title" 16
 done
 
-median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
-column() { grep "^$1 $2 " "$work/results" | awk -v c="$3" '{print $c}' | median; }
-total() { grep "^$1 $2 " "$work/results" | awk '{printf "%.1f\n", $4 + $5}' | median; }
 echo "| program | state | refreshes/s | program CPU % | desktop CPU % | together % | × paced bare | resident KiB |"
 echo "|---|---|---|---|---|---|---|---|"
 for state in minimised restored; do
-    paced=$(total bare-paced $state)
-    for name in quendal quendal-glib bare bare-paced; do
-        together=$(total $name $state)
-        ratio=$(awk -v a="$together" -v b="$paced" 'BEGIN {if (b > 0) printf "%.2f", a / b; else print "-"}')
+    paced=$(total bare-paced $state 4 5)
+    for name in quendal quendal-entry quendal-glib bare bare-paced; do
+        together=$(total $name $state 4 5)
         echo "| $name | $state | $(column $name $state 3) | $(column $name $state 4) |" \
-            "$(column $name $state 5) | $together | $ratio | $(column $name $state 6) |"
+            "$(column $name $state 5) | $together | $(ratio "$together" "$paced") |" \
+            "$(column $name $state 6) |"
     done
 done

@@ -20,13 +20,7 @@ trap 'wineserver -k 2>/dev/null; stop_virtual_desktop; rm -rf "$work"' EXIT
 start_virtual_desktop 1280x800x24 openbox+tint2
 "$loader" wineboot -i >/dev/null 2>&1
 
-ticks=$(getconf CLK_TCK)
-cpu_ticks() { cat "$@" 2>/dev/null | awk '{n += $14 + $15} END {print n + 0}'; }
-stats_of() { local pid; for pid in "$@"; do echo "/proc/$pid/stat"; done; }
-rss_kib() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
-reports() { wc -l <"$1"; }
-last_count() { tail -n 1 "$1" | tr -d '\r' | awk '{print $2}'; }
-percent() { awk -v t="$(($1))" -v hz="$ticks" -v s="$seconds" 'BEGIN {printf "%.1f", t * 100 / hz / s}'; }
+source "$(dirname "$0")/measure_lib.sh"
 at_0325="@$(date -d 'tomorrow 03:25' '+%Y-%m-%d %H:%M:%S')"
 
 # measure NAME PROGRAM: one run of each state; appends
@@ -72,18 +66,14 @@ for run in $(seq "$runs"); do
     measure bare "$build/bench/bare_title.exe"
 done
 
-median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
-column() { grep "^$1 $2 " "$work/results" | awk -v c="$3" '{print c == 0 ? 0 : $c}' | median; }
-total() { grep "^$1 $2 " "$work/results" | awk '{printf "%.1f\n", $4 + $5 + $6}' | median; }
 echo "| program | state | refreshes/s | program CPU % | wineserver CPU % | desktop CPU % | together % | × bare | resident KiB |"
 echo "|---|---|---|---|---|---|---|---|---|"
 for state in minimised restored; do
-    bare=$(total bare $state)
+    bare=$(total bare $state 4 6)
     for name in quendal bare; do
-        together=$(total $name $state)
-        ratio=$(awk -v a="$together" -v b="$bare" 'BEGIN {if (b > 0) printf "%.2f", a / b; else print "-"}')
+        together=$(total $name $state 4 6)
         echo "| $name | $state | $(column $name $state 3) | $(column $name $state 4) |" \
-            "$(column $name $state 5) | $(column $name $state 6) | $together | $ratio |" \
-            "$(column $name $state 7) |"
+            "$(column $name $state 5) | $(column $name $state 6) | $together |" \
+            "$(ratio "$together" "$bare") | $(column $name $state 7) |"
     done
 done

@@ -1,7 +1,7 @@
 # The end-to-end cases, one table for both programs: each row names a case and, for the
 # Qt program and the Windows program, "run" or why the case cannot run on it. Each case
 # drives the program as a user would, through the driver that window_e2e.sh sourced
-# (start_clock, close_clock, use_scale), and reads the title, the map state, the pixels
+# (start_clock, use_scale, program_errors), and reads the title, the map state, the pixels
 # and the bells. Sourced by window_e2e.sh.
 
 CASES=(
@@ -29,6 +29,19 @@ CASES=(
 
 # The middle of each button in the strip, in pixels at 96 dots per inch.
 declare -A CENTRE=([Go]=20 [Reset]=60 [Alarm]=324 [Clock]=380 [StopWatch]=420 [Calendar]=460)
+
+# close_clock: closes the window as the user does; the program ends with status 0 and
+# says nothing of its own.
+close_clock() {
+    wmctrl -i -c "$win"
+    local status=0 said
+    wait "$pid" || status=$?
+    pid=
+    [ "$status" -eq 0 ] || fail "exit status $status after closing"
+    said=$(program_errors)
+    [ -z "$said" ] || fail "error output: $said"
+    return 0
+}
 
 click() { xdotool mousemove --window "$win" "${CENTRE[$1]}" 16 click 1; sleep 0.2; }
 press() { xdotool key --window "$win" "$1"; sleep 0.2; }

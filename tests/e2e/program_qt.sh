@@ -19,18 +19,6 @@ start_clock() {
     win=$(window_of "$pid") || { fail "no window at $time: $(cat "$work/stderr")"; return 1; }
 }
 
-# close_clock: closes the window as the user does; the program ends with status 0 and
-# says nothing.
-close_clock() {
-    wmctrl -i -c "$win"
-    local status=0
-    wait "$pid" || status=$?
-    pid=
-    [ "$status" -eq 0 ] || fail "exit status $status after closing"
-    [ -s "$work/stderr" ] && fail "error output: $(cat "$work/stderr")"
-    return 0
-}
-
 # use_scale FACTOR: later starts draw the strip at that scale (1 is 96 dots per inch).
 use_scale() { QUENDAL_SCALE=$1; }
 

@@ -63,15 +63,6 @@ start_clock() {
     return 1
 }
 
-close_clock() {
-    wmctrl -i -c "$win"
-    local status=0
-    wait "$pid" || status=$?
-    pid=
-    [ "$status" -eq 0 ] || fail "exit status $status after closing"
-    return 0
-}
-
 # use_scale FACTOR: later starts draw the strip at that scale (1 is 96 dots per inch),
 # as Windows' display setting does.
 use_scale() {

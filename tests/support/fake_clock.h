@@ -1,7 +1,5 @@
 #pragma once
 
-#include <optional>
-
 #include "platform/wall_clock.h"
 #include "support/instants.h"
 
@@ -13,9 +11,9 @@ class FakeClock final : public WallClock {
     LocalTime now() const override {
         ++reads_;
         const LocalTime now = now_;
-        if (next_) {
-            now_ = *next_;
-            next_.reset();
+        if (moves_) {
+            now_ = next_;
+            moves_ = false;
         }
         return now;
     }
@@ -26,12 +24,16 @@ class FakeClock final : public WallClock {
         now_ = at(year, month, day, hour, minute, second);
     }
     // After the next read, the clock stands at `later`: time moving on between two reads.
-    void thenAt(const LocalTime& later) { next_ = later; }
+    void thenAt(const LocalTime& later) {
+        next_ = later;
+        moves_ = true;
+    }
     int reads() const { return reads_; }
 
   private:
     mutable LocalTime now_ = at(2026, 12, 8, 3, 25, 46);
-    mutable std::optional<LocalTime> next_;
+    mutable LocalTime next_;
+    mutable bool moves_ = false;
     mutable int reads_ = 0;
 };
 

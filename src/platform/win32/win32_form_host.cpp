@@ -53,7 +53,7 @@ Win32FormHost::Win32FormHost(const FormDesign& design, HINSTANCE instance, MonoC
                 [this](std::chrono::nanoseconds delay) { timers_.wakeAfter(delay); }),
       design_(design),
       firstState_(design.state),
-      timers_([this] { timer(design_.timer.name).fires(); }, [this] { pacer().frameDue(); }),
+      timers_([this] { prog_->fires(); }, [this] { pacer().frameDue(); }),
       window_(design, instance, windowProc, this),
       focus_(window_.handle(),
              [this](HWND option) { userClicked(controls_.at(option).design->name); }),
@@ -66,6 +66,7 @@ Win32FormHost::Win32FormHost(const FormDesign& design, HINSTANCE instance, MonoC
                           [this](const Progress& progress) { taskbar_.show(progress); }},
           // Windows reports a change of state while it is applied, never later.
           std::chrono::milliseconds(0), *this);
+    prog_ = &timer(design.timer.name);
     window_.layout(window_.dpi());
     window_.place();
     readRefreshRate();

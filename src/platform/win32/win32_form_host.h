@@ -57,6 +57,7 @@ class Win32FormHost final : public ModelHost, private ControlMaker {
 
     const FormDesign& design_;
     std::map<HWND, Control> controls_;
+    TimerModel* prog_ = nullptr;
     // The state the window is to be shown in, until its first showing.
     WindowState firstState_;
     bool shown_ = false;
