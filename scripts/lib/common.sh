@@ -30,20 +30,31 @@ say() { printf 'quendal: %s\n' "$*"; }
 QUENDAL_DID_WORK=
 
 # progress WHAT: reads apt's status lines or ninja's "[done/all]" lines and says how far
-# WHAT has come, in steps of a fifth; says nothing when there is nothing to report.
+# WHAT has come, in steps of a fifth, as it comes; says nothing when there is nothing to
+# report.
 progress() {
-    awk -v what="$1" '
-        /^(dlstatus|pmstatus):/ { split($0, f, ":"); phase = f[1] == "dlstatus" ? "downloading" : "setting up"
-                                  percent = f[3] }
-        /^\[[0-9]+\/[0-9]+\]/ { split(substr($1, 2), n, "/"); phase = what; percent = 100 * n[1] / n[2] }
-        phase != "" && (phase != last || percent >= goal) {
-            if (phase != last) { goal = 20 }
-            if (percent >= goal) {
-                printf "quendal: %s: %d%%\n", phase, percent; fflush()
-                goal = (int(percent / 20) + 1) * 20
-            }
-            last = phase
-        }'
+    local line phase last= percent goal=20 done all
+    while IFS= read -r line; do
+        case $line in
+            dlstatus:* | pmstatus:*)
+                [[ $line == dl* ]] && phase=downloading || phase="setting up"
+                IFS=: read -r _ _ percent _ <<<"$line"
+                percent=${percent%%.*}
+                ;;
+            \[*/*\]*)
+                IFS='[/]' read -r _ done all _ <<<"$line"
+                phase=$1
+                percent=$((100 * done / all))
+                ;;
+            *) continue ;;
+        esac
+        [ "$phase" = "$last" ] || goal=20
+        last=$phase
+        if [ "$percent" -ge "$goal" ]; then
+            say "$phase: $percent%"
+            goal=$(((percent / 20 + 1) * 20))
+        fi
+    done
 }
 
 # Installs whichever of the named packages are missing; does nothing when all are there.
@@ -68,7 +79,7 @@ install_packages() {
     # administrators.
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
         --no-install-recommends -o APT::Status-Fd=1 "${missing[@]}" \
-        2> >(grep -v 'apt-utils is not installed' >&2) | grep -E '^(dl|pm)status:' | progress installing
+        2> >(grep -v 'apt-utils is not installed' >&2) | progress installing
 }
 
 # Wine's 32-bit side comes from Debian's i386 packages.
@@ -120,12 +131,15 @@ configure_and_build() {
     local dir=$1
     shift
     if [ ! -f "$dir/build.ninja" ] || [ "$(cat "$dir/quendal-options" 2>/dev/null)" != "$*" ]; then
+        say "configuring ${dir#"$QUENDAL_ROOT"/}"
         cmake -S "$QUENDAL_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
         printf '%s' "$*" >"$dir/quendal-options"
     fi
     local log="$dir/quendal-build.log" status
     set +o pipefail
-    cmake --build "$dir" 2>&1 | tee "$log" | progress "building ${dir#"$QUENDAL_ROOT"/}"
+    # ninja itself, which says how far it has come as it goes (cmake --build keeps it to
+    # the end).
+    ninja -C "$dir" 2>&1 | tee "$log" | progress "building ${dir#"$QUENDAL_ROOT"/}"
     status=${PIPESTATUS[0]}
     set -o pipefail
     if [ "$status" -ne 0 ]; then
