@@ -21,8 +21,8 @@ listener=
 trap 'kill $listener $bus_pid 2>/dev/null; stop_virtual_desktop; rm -rf "$work"' EXIT
 start_virtual_desktop 1280x800x24 openbox+tint2
 # A session bus and a listener to the launcher entry, which only quendal-entry is told of.
-read -r bus_address bus_pid < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 |
-    tr '\n' ' ')
+eval "$(dbus-daemon --session --fork --print-address=1 --print-pid=1 |
+    { read -r a; read -r p; echo "bus_address='$a'; bus_pid=$p"; })"
 DBUS_SESSION_BUS_ADDRESS=$bus_address dbus-monitor --session \
     "type='signal',interface='com.canonical.Unity.LauncherEntry'" >"$work/entry" 2>/dev/null &
 listener=$!
