@@ -34,7 +34,7 @@ void FormModel::setReading(const Reading& reading, const ModeSelection& modes) {
     reading_ = reading;
     modes_ = modes;
     if (progress_) {
-        progress_->offer(progressOf(reading, modes), modes, now_());
+        progress_->offer(progressOf(reading, modes), modes, now_);
     }
 }
 

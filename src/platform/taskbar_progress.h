@@ -22,13 +22,15 @@ class TaskbarProgress {
 
     explicit TaskbarProgress(Show show) : show_(std::move(show)) {}
 
-    void offer(const Progress& progress, const ModeSelection& modes, MonoTime now) {
+    // A refresh's figure. The time is read only when the drawing changes: most refreshes
+    // change nothing a taskbar can draw.
+    void offer(const Progress& progress, const ModeSelection& modes, const MonoClock& now) {
         const bool newMode = !shown_ || modes != modes_;
         if (!newMode && progress.count == shown_->count &&
             std::abs(progress.fraction - shown_->fraction) < kStep) {
             return;
         }
-        if (!spacing_.admit(now) && !newMode) {
+        if (!spacing_.admit(now()) && !newMode) {
             return;
         }
         shown_ = progress;

@@ -72,7 +72,8 @@ TEST(TaskbarProgress, OnlyWhatCanBeDrawnAtMostOnceASecond) {
     };
     for (const auto& step : steps) {
         const std::size_t before = shown.size();
-        progress.offer({step.fraction, step.count}, step.modes, MonoTime{} + step.at);
+        progress.offer({step.fraction, step.count}, step.modes,
+                       [&step] { return MonoTime{} + step.at; });
         EXPECT_EQ(shown.size() > before, step.handed) << step.at.count() << " ms";
     }
     EXPECT_EQ(shown.back(), (Progress{0.0101, 1}));
