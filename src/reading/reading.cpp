@@ -97,10 +97,7 @@ Reading readingOf(double measured) noexcept {
 }
 
 Progress progressOf(const Reading& reading, const ModeSelection& modes) noexcept {
-    double percent = std::fabs(reading.value);
-    for (int i = 0; i < reading.exponent; ++i) {
-        percent /= 10;
-    }
+    const double percent = std::fabs(reading.value) / powerOfTen(reading.exponent);
     // Modes are measured in the order clock, stop watch, calendar: the last one selected
     // is the one shown.
     const bool stopwatch = modes.stopWatch && !modes.calendar;

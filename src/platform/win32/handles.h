@@ -85,4 +85,14 @@ Function entryPoint(const wchar_t* module, const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(handle, name)));
 }
 
+// A system metric (an icon's size, say) at a resolution; the system's own where Windows is
+// older than per-monitor resolutions.
+inline int metricForDpi(int index, UINT dpi) {
+    using ForDpi = int(WINAPI*)(int, UINT);
+    if (const auto forDpi = entryPoint<ForDpi>(L"user32.dll", "GetSystemMetricsForDpi")) {
+        return forDpi(index, dpi);
+    }
+    return GetSystemMetrics(index);
+}
+
 }  // namespace quendal::win32

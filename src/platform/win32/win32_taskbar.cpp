@@ -9,14 +9,6 @@ namespace {
 
 constexpr ULONGLONG kBarSteps = 1000;
 
-int smallIconSize(UINT dpi) {
-    using ForDpi = int(WINAPI*)(int, UINT);
-    if (const auto forDpi = entryPoint<ForDpi>(L"user32.dll", "GetSystemMetricsForDpi")) {
-        return forDpi(SM_CXSMICON, dpi);
-    }
-    return GetSystemMetrics(SM_CXSMICON);
-}
-
 // The count in the label's colour on a white tile with a grey edge, legible on a taskbar
 // of any colour, in the largest bold face that fits.
 OwnedIcon drawCount(int count, int size, const Rgb& colour) {
@@ -131,7 +123,7 @@ void TaskbarButton::sendCount() {
     if (!list_ || !wanted_ || wanted_->count == overlayCount_) {
         return;
     }
-    OwnedIcon overlay = drawCount(wanted_->count, smallIconSize(dpi_), colour_);
+    OwnedIcon overlay = drawCount(wanted_->count, metricForDpi(SM_CXSMICON, dpi_), colour_);
     const std::wstring said = std::to_wstring(wanted_->count) + L" percent";
     list_->SetOverlayIcon(window_, overlay.get(), said.c_str());
     overlay_.swap(overlay);

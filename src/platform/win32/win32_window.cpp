@@ -25,14 +25,6 @@ UINT dpiOf(HWND window) {
     return static_cast<UINT>(dpi);
 }
 
-int metric(int index, UINT dpi) {
-    using ForDpi = int(WINAPI*)(int, UINT);
-    if (const auto forDpi = entryPoint<ForDpi>(L"user32.dll", "GetSystemMetricsForDpi")) {
-        return forDpi(index, dpi);
-    }
-    return GetSystemMetrics(index);
-}
-
 RECT frameFor(RECT client, UINT dpi) {
     using AdjustForDpi = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
     if (const auto adjust = entryPoint<AdjustForDpi>(L"user32.dll", "AdjustWindowRectExForDpi")) {
@@ -195,10 +187,8 @@ void FormWindow::layout(UINT dpi) {
         const PixelRect r = pixelRect(d.left, d.top, d.width, d.height, static_cast<double>(dpi_));
         SetWindowPos(control.hwnd, nullptr, r.left, r.top, r.width, r.height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        if (d.kind == ControlKind::Label) {
-            SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()),
-                         TRUE);
-        } else {
+        // The labels have their face from makeLabelFont.
+        if (d.kind != ControlKind::Label) {
             loadPictures(control, pictureSize);
         }
     }
@@ -257,8 +247,8 @@ void FormWindow::makeTooltipFont() {
 
 // The program's icon in the frame and on the taskbar, at the sizes of this resolution.
 void FormWindow::setIcons() {
-    OwnedIcon big = icon(kProgramIcon, metric(SM_CXICON, dpi_));
-    OwnedIcon small = icon(kProgramIcon, metric(SM_CXSMICON, dpi_));
+    OwnedIcon big = icon(kProgramIcon, metricForDpi(SM_CXICON, dpi_));
+    OwnedIcon small = icon(kProgramIcon, metricForDpi(SM_CXSMICON, dpi_));
     SendMessageW(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
     SendMessageW(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
     replace(bigIcon_, std::move(big));
