@@ -6,9 +6,10 @@
 namespace quendal {
 namespace {
 
-// Reads exactly `digits` decimal digits from the front of `text`.
+// Reads exactly `digits` decimal digits from the front of `text`: no sign, which
+// from_chars would take.
 bool readNumber(std::string_view& text, std::size_t digits, int& value) {
-    if (text.size() < digits) {
+    if (text.size() < digits || text.front() < '0' || text.front() > '9') {
         return false;
     }
     const auto [end, error] = std::from_chars(text.data(), text.data() + digits, value);
