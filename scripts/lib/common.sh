@@ -20,7 +20,8 @@ QUENDAL_BENCH_PACKAGES=(libbenchmark-dev)
 # To cross-build the Windows program, and to run it under Wine (32-bit and 64-bit).
 QUENDAL_WINDOWS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
                           binutils-mingw-w64-x86-64)
-QUENDAL_WINE_PACKAGES=(wine wine64 wine32:i386)
+QUENDAL_WINE_PACKAGES=(wine wine64)
+QUENDAL_WINE32_PACKAGES=(wine32:i386)
 # To make the Windows installer (wixl and msibuild, from msitools) and the zip.
 QUENDAL_PACKAGING_PACKAGES=(wixl msitools)
 
@@ -67,31 +68,73 @@ install_packages() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
 
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        command -v sudo >/dev/null || { say "need root or sudo to install: ${missing[*]}"; return 1; }
-        sudo=(sudo)
-    fi
+    as_root true || return 1
     QUENDAL_DID_WORK=1
     say "installing from Debian's packages, with what they need: ${missing[*]}"
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    # apt's own words on stderr, but for its note on package configuration, which is for
-    # administrators.
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
-        --no-install-recommends -o APT::Status-Fd=1 "${missing[@]}" \
-        2> >(grep -v 'apt-utils is not installed' >&2) | progress installing
+    update_package_lists
+    local - log
+    set -o pipefail
+    log=$(mktemp)
+    # apt's own words on failure only (the first unmet dependency or package that failed,
+    # and apt's last error): the progress says how far it has come. A setting file the
+    # user changed stays as it is, unasked.
+    if ! as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+        --no-install-recommends -o Dpkg::Options::=--force-confdef \
+        -o Dpkg::Options::=--force-confold -o APT::Status-Fd=1 "${missing[@]}" 2>"$log.err" |
+        tee "$log" | progress installing; then
+        say "apt could not install ${missing[*]}:"
+        {
+            # Quiet, apt keeps its unmet dependencies to itself: a dry run names them, the
+            # first that cannot be installed at all, or else the first.
+            as_root apt-get install -s --no-install-recommends "${missing[@]}" 2>/dev/null |
+                awk '/ : (Pre)?Depends: / { if (/not installable/) { print; done = 1; exit }
+                                            if (!first) first = $0 }
+                     END { if (!done && first) print first }' 
+            grep -m 1 -A 1 '^dpkg: error processing' "$log.err" || true
+            grep -E '^E:' "$log.err" | tail -n 1
+        } | sed 's/^ *//' >&2
+        rm -f "$log" "$log.err"
+        return 1
+    fi
+    rm -f "$log" "$log.err"
+}
+
+# as_root COMMAND...: runs it as root, through sudo where this is a user.
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null; then
+        sudo "$@"
+    else
+        say "need root or sudo to install what is missing"
+        return 1
+    fi
+}
+
+# Reads the package lists afresh. A mirror in the middle of a sync can fail one index
+# while every package needed is still there: the install that follows tells.
+update_package_lists() {
+    local log
+    log=$(mktemp)
+    if ! as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq >"$log" 2>&1; then
+        say "apt could not read every package list, going on with what it has:"
+        grep -E '^E:' "$log" | head -n 1 >&2
+    fi
+    rm -f "$log"
 }
 
 # Wine's 32-bit side comes from Debian's i386 packages.
 install_wine() {
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
-        local sudo=()
-        [ "$(id -u)" -eq 0 ] || sudo=(sudo)
         say "adding Debian's i386 packages, for Wine's 32-bit side"
-        "${sudo[@]}" dpkg --add-architecture i386
-        "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+        as_root dpkg --add-architecture i386
+        update_package_lists
     fi
     install_packages "${QUENDAL_WINE_PACKAGES[@]}"
+    # Without its 32-bit side Wine still runs the 64-bit program, which then stands in
+    # for the 32-bit one where a program has to run.
+    install_packages "${QUENDAL_WINE32_PACKAGES[@]}" ||
+        say "so Wine runs only 64-bit programs here"
 }
 
 # build_windows DIR ARCH [cmake options...]: cross-builds the Windows program for ARCH
