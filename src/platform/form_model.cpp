@@ -256,6 +256,7 @@ void ModelHost::build(const FormDesign& design, FormModel::Port window,
     }
     timers_.emplace(std::string(design.timer.name),
                     std::make_unique<TimerModel>(design.timer, maker.makeTimer(design.timer)));
+    built_ = true;
 }
 
 }  // namespace quendal

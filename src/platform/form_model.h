@@ -209,6 +209,10 @@ class ControlMaker {
 class ModelHost : public FormHost {
   public:
     FormModel& form() override { return *form_; }
+    // True once the window and every control have their models: a toolkit may ask about
+    // the window while they are being made (Qt asks for its accessible name when the
+    // first caption is shown).
+    bool built() const { return built_; }
     LabelModel& label(std::string_view name) override;
     CheckBoxModel& checkBox(std::string_view name) override;
     OptionButtonModel& optionButton(std::string_view name) override;
@@ -247,6 +251,7 @@ class ModelHost : public FormHost {
     std::map<std::string, std::unique_ptr<OptionButtonModel>, std::less<>> optionButtons_;
     std::map<std::string, std::unique_ptr<CommandButtonModel>, std::less<>> commandButtons_;
     std::map<std::string, std::unique_ptr<TimerModel>, std::less<>> timers_;
+    bool built_ = false;
 };
 
 }  // namespace quendal

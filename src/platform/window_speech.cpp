@@ -5,17 +5,36 @@
 namespace quendal {
 
 std::string WindowSpeech::reading() {
-    const std::string number = spokenNumber(host_.form().reading().groups);
+    if (!host_.built()) {
+        return {};
+    }
+    const DigitGroups& groups = host_.form().reading().groups;
+    const std::string_view meaning = selectedMeaning();
+    if (!said_ || said_->groups != groups || said_->meaning != meaning) {
+        std::string words = spokenNumber(groups);
+        if (!meaning.empty()) {
+            words += " ";
+            words += meaning;
+        }
+        said_ = Said{groups, meaning, std::move(words)};
+    }
+    return said_->words;
+}
+
+std::string_view WindowSpeech::selectedMeaning() {
     for (const ControlDesign& control : design_.controls) {
         if (control.kind == ControlKind::OptionButton && !control.meaning.empty() &&
             host_.optionButton(control.name).selected()) {
-            return number + " " + std::string(control.meaning);
+            return control.meaning;
         }
     }
-    return number;
+    return {};
 }
 
 std::string WindowSpeech::windowName() {
+    if (!host_.built()) {
+        return std::string(design_.caption);
+    }
     if (host_.form().windowState() != WindowState::Normal) {
         const std::string said = reading();
         if (!said.empty()) {
@@ -35,7 +54,8 @@ std::string WindowSpeech::windowDescription() {
 }
 
 bool WindowSpeech::checked(const ControlDesign& control) {
-    return control.kind == ControlKind::CheckBox && host_.checkBox(control.name).value() == 1;
+    return host_.built() && control.kind == ControlKind::CheckBox &&
+           host_.checkBox(control.name).value() == 1;
 }
 
 std::string_view WindowSpeech::name(const ControlDesign& control) {

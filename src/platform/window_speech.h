@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,12 +14,14 @@ namespace quendal {
 // What a screen reader hears of the window, whatever toolkit carries it there: the
 // Reading as one number with its meaning, at the moment it is asked for; the window's
 // name; and the words of a control in its checked state, such as the ringing bell's.
+// It may be asked at any moment of the window's life, before its controls exist too.
 class WindowSpeech {
   public:
     WindowSpeech(const FormDesign& design, ModelHost& host) : design_(design), host_(host) {}
 
     // "41.1917995 percent of the day": the digit groups of the latest refresh, which the
     // window shows in its labels or its caption; then the meaning of the selected option.
+    // Worked out once per change of either, however often it is asked for.
     std::string reading();
     // Minimised or maximised the caption carries the Reading, and the name is the Reading
     // said; in the normal state it is the caption.
@@ -34,9 +37,17 @@ class WindowSpeech {
 
   private:
     bool checked(const ControlDesign& control);
+    std::string_view selectedMeaning();
+
+    struct Said {
+        DigitGroups groups;
+        std::string_view meaning;
+        std::string words;
+    };
 
     const FormDesign& design_;
     ModelHost& host_;
+    std::optional<Said> said_;
 };
 
 // Tells a screen reader of a changed text at most once a second: it can ask for the

@@ -33,6 +33,7 @@ struct DigitGroups {
     DigitGroup red;
     DigitGroup yellow;
     DigitGroup green;
+    friend bool operator==(const DigitGroups&, const DigitGroups&) = default;
 };
 
 struct Reading {

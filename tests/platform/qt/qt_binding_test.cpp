@@ -317,6 +317,25 @@ TEST_F(QtBindingTest, ButtonsShowOnlyTheirPictureAndSayWhatTheyDo) {
     EXPECT_TRUE(window->text(QAccessible::Description).startsWith("The alarm is ringing"));
 }
 
+// Qt 6.8 asks for the window's accessible name around every change of its title, the first
+// one included, which is shown while the window's models are still being made.
+TEST(QtBindingStartTest, TheWindowCanBeAskedForItsNameFromItsFirstCaption) {
+    struct AskAtEachTitle : QObject {
+        QStringList names;
+        bool eventFilter(QObject* object, QEvent* event) override {
+            if (event->type() == QEvent::WindowTitleChange) {
+                names << QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+            }
+            return false;
+        }
+    } asker;
+    qApp->installEventFilter(&asker);
+    QtFormHost host{windowDesign()};
+    qApp->removeEventFilter(&asker);
+    ASSERT_FALSE(asker.names.empty());
+    EXPECT_EQ(asker.names.front(), "Quendal");
+}
+
 TEST_F(QtBindingTest, TimerFiresOnTheWindowThreadWhileEnabled) {
     int firings = 0;
     Timer& prog = host.timer("Prog");
