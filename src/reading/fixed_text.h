@@ -20,7 +20,11 @@ class FixedText {
         std::copy_n(text.data(), count, chars_.data() + size_);
         size_ += count;
     }
-    constexpr void push(char c) noexcept { append(std::string_view(&c, 1)); }
+    constexpr void push(char c) noexcept {
+        if (size_ < Capacity) {
+            chars_[size_++] = c;
+        }
+    }
 
     constexpr std::string_view view() const noexcept { return {chars_.data(), size_}; }
     constexpr std::size_t size() const noexcept { return size_; }

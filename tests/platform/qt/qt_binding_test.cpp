@@ -61,16 +61,16 @@ TEST_F(QtBindingTest, TabOrderFollowsTheTabIndexesAndFocusStartsOnTheBell) {
             expected.emplace_back(c->name);
         }
     }
-    ASSERT_EQ(expected.front(), "Alarm");
 
+    // The chain, from the bell round to it again: the bell comes first by its tab index.
     std::vector<std::string> chain;
-    QWidget* w = host.widgetOf(expected.front());
+    QWidget* w = host.widgetOf("Alarm");
     do {
         if (w->focusPolicy() != Qt::NoFocus && w->parentWidget() == &host.widget()) {
             chain.push_back(w->objectName().toStdString());
         }
         w = w->nextInFocusChain();
-    } while (w != host.widgetOf(expected.front()));
+    } while (w != host.widgetOf("Alarm"));
     EXPECT_EQ(chain, expected);
     for (const char* label : {"Blue", "Red", "Yellow", "Green"}) {
         EXPECT_EQ(host.widgetOf(label)->focusPolicy(), Qt::NoFocus) << label;
