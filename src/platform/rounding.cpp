@@ -10,18 +10,21 @@ std::int32_t roundToInt32(double value) noexcept {
     if (std::isnan(value)) {
         return 0;
     }
-    double rounded = std::floor(value);
-    const double fraction = value - rounded;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(rounded, 2.0) != 0.0)) {
-        rounded += 1.0;
-    }
-    if (rounded <= static_cast<double>(Limits::min())) {
+    if (value <= static_cast<double>(Limits::min())) {
         return Limits::min();
     }
-    if (rounded >= static_cast<double>(Limits::max())) {
+    if (value >= static_cast<double>(Limits::max())) {
         return Limits::max();
     }
-    return static_cast<std::int32_t>(rounded);
+    // Whole numbers within the range from here on, so the halves go to the even one by
+    // the integer's last bit (std::fmod would be the x87's fprem on 32-bit Windows).
+    const double floored = std::floor(value);
+    const auto whole = static_cast<std::int32_t>(floored);
+    const double fraction = value - floored;
+    if (fraction > 0.5 || (fraction == 0.5 && (whole & 1) != 0)) {
+        return whole + 1;
+    }
+    return whole;
 }
 
 }  // namespace quendal

@@ -41,6 +41,13 @@ std::size_t positionOf(std::string_view text, char c) noexcept {
     return 0;
 }
 
+// What is left of a non-negative percentage past its last whole hundred, by plain
+// division: std::fmod would be the x87's fprem on 32-bit Windows.
+double percentOfItsDay(double percent) noexcept {
+    const double left = percent - 100.0 * std::floor(percent / 100.0);
+    return left < 0.0 ? left + 100.0 : left;
+}
+
 }  // namespace
 
 double measure(const ModeSelection& modes, const StopwatchStart& start,
@@ -101,7 +108,7 @@ Progress progressOf(const Reading& reading, const ModeSelection& modes) noexcept
     // Modes are measured in the order clock, stop watch, calendar: the last one selected
     // is the one shown.
     const bool stopwatch = modes.stopWatch && !modes.calendar;
-    const double part = stopwatch ? std::fmod(percent, 100.0) : std::min(percent, 100.0);
+    const double part = stopwatch ? percentOfItsDay(percent) : std::min(percent, 100.0);
     return Progress{part / 100.0, static_cast<int>(std::min(std::floor(percent), 2.0e9))};
 }
 

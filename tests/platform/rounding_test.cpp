@@ -33,6 +33,7 @@ TEST(Rounding, NearestWithHalvesToEven) {
         {-1e10, Limits::min()},
         {2147483646.5, 2147483646},
         {2147483647.4, Limits::max()},
+        {-2147483647.5, Limits::min()},
         {std::numeric_limits<double>::infinity(), Limits::max()},
         {std::nan(""), 0},
     };

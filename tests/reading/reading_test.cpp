@@ -238,6 +238,7 @@ TEST(Progress, BarAndCountOfEachMode) {
         {"the clock's last instant", 100.0, clock, 1.0, 100},
         {"31 December", 100.13661202185793, calendar, 1.0, 100},
         {"a stop watch at a day and a half", 150.25, stopwatch, 0.5025, 150},
+        {"a stop watch in its third day", 250.5, stopwatch, 0.505, 250},
         {"a stop watch at 30 s, shown scaled", 30.0 / 864, stopwatch, 30.0 / 86400, 0},
         {"a stop watch read before its start", -0.5 / 864, stopwatch, 0.5 / 86400, 0},
         {"the calendar chosen after the stop watch", 150.25, {false, true, true}, 1.0, 150},
