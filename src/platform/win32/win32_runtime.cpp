@@ -108,15 +108,17 @@ std::unique_ptr<WallClock> testClock(const WallClock& system) {
     }
     return std::make_unique<TestClock>(system, *setting, failAfter);
 }
+#else
+// The program as shipped keeps the system's time.
+std::unique_ptr<WallClock> testClock(const WallClock&) {
+    return nullptr;
+}
 #endif
 
 class Win32Runtime final : public Runtime {
   public:
-    Win32Runtime() : beeper_(ringBell, kBellSpacing, steadyNow) {
-#ifdef QUENDAL_TEST_CLOCK
-        testClock_ = testClock(systemClock_);
-#endif
-    }
+    Win32Runtime()
+        : testClock_(testClock(systemClock_)), beeper_(ringBell, kBellSpacing, steadyNow) {}
 
     std::unique_ptr<FormHost> createForm(const FormDesign& design) override {
         return std::make_unique<win32::Win32FormHost>(design, GetModuleHandleW(nullptr));
@@ -124,13 +126,9 @@ class Win32Runtime final : public Runtime {
     const WallClock& clock() const override {
         return testClock_ ? *testClock_ : static_cast<const WallClock&>(systemClock_);
     }
-    Beeper& beeper() override {
-        return beeper_;
-    }
+    Beeper& beeper() override { return beeper_; }
     // There is no console: the user reads why in a message box.
-    void fail(std::string_view why) override {
-        tellUser(why);
-    }
+    void fail(std::string_view why) override { tellUser(why); }
 
   private:
     SystemClock systemClock_;
