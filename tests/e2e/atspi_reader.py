@@ -18,6 +18,21 @@ def clock():
     sys.exit("no quendal on the accessibility bus")
 
 
+# Roles by value: AT-SPI's names for them change between its versions (2.56 says
+# "button" for a push button).
+ROLES = {
+    pyatspi.ROLE_FRAME: "frame",
+    pyatspi.ROLE_STATUS_BAR: "status bar",
+    pyatspi.ROLE_CHECK_BOX: "check box",
+    pyatspi.ROLE_PUSH_BUTTON: "push button",
+    pyatspi.ROLE_RADIO_BUTTON: "radio button",
+}
+
+
+def role(accessible):
+    return ROLES.get(accessible.getRole(), f"role {int(accessible.getRole())}")
+
+
 def fresh(accessible):
     # Ask the program, not a cache: what is heard must be the Reading of the moment.
     accessible.clearCache()
@@ -31,7 +46,7 @@ def states(accessible):
 
 def tree(accessible, depth=0):
     for child in accessible:
-        print("  " * depth + f"{child.getRoleName()}|{fresh(child).name}|{','.join(states(child))}")
+        print("  " * depth + f"{role(child)}|{fresh(child).name}|{','.join(states(child))}")
         tree(child, depth + 1)
 
 
@@ -49,7 +64,7 @@ def count(seconds):
     def heard(event):
         try:
             if event.source.getApplication().name == "quendal":
-                changes.append(event.source.getRoleName())
+                changes.append(role(event.source))
         except Exception:
             pass
 
