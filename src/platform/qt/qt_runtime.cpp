@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -64,6 +65,16 @@ bool choosePlatform() {
     return true;
 }
 
+// Where no locale is chosen at all (no LANG, as in a bare system or a service), Qt 6.8
+// takes C.UTF-8 and says so in four lines on stderr. The clock writes ASCII only, so it
+// takes that locale's characters itself, quietly. A locale the user chose is left to Qt.
+void useUtf8WhereNoLocaleIsChosen() {
+    const char* chosen = std::setlocale(LC_CTYPE, "");
+    if (chosen && (std::string_view(chosen) == "C" || std::string_view(chosen) == "POSIX")) {
+        setenv("LC_CTYPE", "C.UTF-8", 1);
+    }
+}
+
 // The toolkit's own messages, such as the one it prints when the X server goes away,
 // say whose they are, one to a line.
 void printMessage(QtMsgType, const QMessageLogContext&, const QString& message) {
@@ -125,6 +136,7 @@ std::unique_ptr<Runtime> createRuntime(int& argc, char** argv) {
     if (std::getenv("QT_NO_GLIB") == nullptr) {
         setenv("QT_NO_GLIB", "1", 1);
     }
+    useUtf8WhereNoLocaleIsChosen();
     qInstallMessageHandler(printMessage);
     return std::make_unique<QtRuntime>(argc, argv);
 }
