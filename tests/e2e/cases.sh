@@ -57,6 +57,8 @@ standing_still() {
     [ "$(xwininfo -id "$win" | grep Absolute)" = "$before" ]
 }
 minimise() { xdotool windowminimize --sync "$win"; }
+# The window manager has put its frame round the window.
+framed() { ! xwininfo -id "$win" -children | grep -q '^ *Parent window id: .*(the root window)'; }
 # shoot NAME: the client area, kept in $QUENDAL_SHOTS when that names a folder.
 shoot() {
     import -window "$win" "$work/$1.png"
@@ -345,9 +347,22 @@ case_alarm_at_the_weekend_silenced_by_space() {
 
 case_alarm_under_gnome() {
     # mutter keeps a minimised window mapped, and brings it up only when the program asks
-    # for it to be activated.
+    # for it to be activated. A window that started minimised stays up once brought up,
+    # moved too (mutter 48 minimised it again when it first placed it).
     stop_virtual_desktop
     start_virtual_desktop 1280x800x24 mutter
+    if start_clock "2026-12-08 03:25:46"; then
+        # As a user would: some time after the window manager has put its frame round it
+        # (within the first moment mutter 48 would still minimise it again).
+        wait_for "the window framed" framed
+        sleep 1
+        restore
+        xdotool windowmove "$win" 200 300
+        sleep 0.5
+        state_is Normal && pass "brought up and moved, the window stays up (mutter)" ||
+            fail "brought up and moved, the window went down again (mutter)"
+        close_clock
+    fi
     alarm "@2026-12-08 14:59:58" "Tuesday, 15:00, mutter" click 62
     stop_virtual_desktop
     start_virtual_desktop

@@ -144,7 +144,7 @@ QtFormHost::QtFormHost(const FormDesign& design, MonoClock now)
     build(design,
           FormModel::Port{
               [this](std::string_view caption) { widget_.setWindowTitle(qstring(caption)); },
-              [this](WindowState state) { applyState(state); }, [this] { widget_.show(); },
+              [this](WindowState state) { applyState(state); }, [this] { showFirstTime(); },
               [this](const Progress& progress) { launcherEntry_.show(progress); }},
           kConfirmationTime, *this);
     QObject::connect(&progTimer_, &QTimer::timeout,
@@ -276,6 +276,11 @@ void QtFormHost::applyState(WindowState state) {
         widget_.raise();
         widget_.activateWindow();
     }
+}
+
+void QtFormHost::showFirstTime() {
+    framingWatch_ = FramingWatch::watch(widget_);
+    widget_.show();
 }
 
 QWidget* QtFormHost::widgetOf(std::string_view name) {

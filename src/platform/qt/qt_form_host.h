@@ -13,6 +13,7 @@
 #include "platform/form_model.h"
 #include "platform/qt/qt_accessibility.h"
 #include "platform/qt/qt_launcher_entry.h"
+#include "platform/qt/x11.h"
 #include "platform/window_speech.h"
 
 namespace quendal::qt {
@@ -62,6 +63,7 @@ class QtFormHost final : public ModelHost, private ControlMaker {
     QToolButton* pictureButton(const ControlDesign& design);
     void place(QWidget* widget, const ControlDesign& design);
     void applyState(WindowState state);
+    void showFirstTime();
     void tellScreenReader();
 
     WindowSpeech speech_;
@@ -80,6 +82,7 @@ class QtFormHost final : public ModelHost, private ControlMaker {
     // select, Tab reaches the selected one); which one is selected is the model's.
     QButtonGroup options_;
     std::map<std::string, QWidget*, std::less<>> widgets_;
+    std::unique_ptr<FramingWatch> framingWatch_;
 };
 
 }  // namespace quendal::qt

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <chrono>
+#include <memory>
 #include <optional>
+
+class QWidget;
 
 // What the binding asks of the X server directly, through Xlib, which no other file uses.
 namespace quendal::qt {
@@ -11,5 +15,31 @@ bool canOpenX11Display();
 
 // How long the X server's bell sounds, where the desktop is an X display that says.
 std::optional<std::chrono::milliseconds> x11BellDuration();
+
+// A window that starts minimised is marked so by Qt (_NET_WM_STATE_HIDDEN), which mutter
+// acts on once it has placed the window. mutter 48 frames windows in a process of its own,
+// and where the frame comes after the placement, it keeps the mark until the window is next
+// placed: when the alarm or the user first brings it up, or the user first moves it, and
+// then minimises it again at once. This watch asks, once the window has its frame, for the
+// size the window has: a request that changes nothing, but that mutter places the window
+// for, while it is still minimised. Elsewhere than X, or for a window not minimised,
+// there is nothing to watch.
+class FramingWatch final : public QAbstractNativeEventFilter {
+  public:
+    // Made before the window is first shown.
+    static std::unique_ptr<FramingWatch> watch(QWidget& window);
+    FramingWatch(const FramingWatch&) = delete;
+    FramingWatch& operator=(const FramingWatch&) = delete;
+    ~FramingWatch() override;
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr* result) override;
+
+  private:
+    FramingWatch(void* display, unsigned long window);
+
+    void* display_;
+    unsigned long window_;
+    bool installed_ = true;
+};
 
 }  // namespace quendal::qt
