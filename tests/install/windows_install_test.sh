@@ -29,12 +29,23 @@ program="$profile/AppData/Local/Programs/Quendal"
 shortcut="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Quendal.lnk"
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 reg_query() { "$wine" reg query "$@" 2>/dev/null | tr -d '\r' | grep -v '^reg: ' || true; }
+uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall'
+# The installed programs' entries, as the registry holds them whatever Wine's version
+# (Wine writes a per-user package's under the machine's key, in the view of its width;
+# Windows under the user's): each entry's values, entries apart by a blank line.
+installed_entries() {
+    reg_query "HKLM\\$uninstall_key" /s /reg:32
+    reg_query "HKLM\\$uninstall_key" /s /reg:64
+    reg_query "HKCU\\$uninstall_key" /s
+}
+# How many installed programs are named Quendal.
+quendal_entries() { installed_entries | grep -cE '^ *DisplayName +REG_SZ +Quendal$' || true; }
 # Everything of ours the prefix holds: files, folders, shortcuts and registry values.
 ours() {
     find "$work/prefix/drive_c" -iname '*quendal*' 2>/dev/null | sed "s|$work/prefix/drive_c/||"
     reg_query "$run_key" | grep -i quendal || true
     reg_query 'HKCU\Software\Quendal'
-    "$wine" uninstaller --list 2>/dev/null | tr -d '\r' | grep -i quendal || true
+    installed_entries | grep -i quendal || true
 }
 
 for msi in "$packages"/quendal-"$version"-win32.msi "$packages"/quendal-"$version"-win64.msi; do
@@ -61,12 +72,9 @@ for msi in "$packages"/quendal-"$version"-win32.msi "$packages"/quendal-"$versio
         else
             fail "no Start-menu shortcut to the program ($what)"
         fi
-        "$wine" uninstaller --list 2>/dev/null | tr -d '\r' | grep -q '|||Quendal$' &&
+        [ "$(quendal_entries)" -eq 1 ] &&
             pass "listed among the installed programs ($what)" || fail "not among the installed programs ($what)"
-        # The 32-bit program's entry is in the registry's 32-bit view.
-        entry=$( (reg_query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s /reg:32
-            reg_query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s /reg:64) |
-            grep -A 30 'DisplayName *REG_SZ *Quendal$' || true)
+        entry=$(installed_entries | grep -A 30 'DisplayName *REG_SZ *Quendal$' || true)
         for field in "DisplayVersion *REG_SZ *$version" "Publisher *REG_SZ *The Quendal developers"; do
             grep -qE "$field" <<<"$entry" || fail "the uninstall entry lacks $field ($what)"
         done
@@ -113,7 +121,7 @@ done
 # one program, and nothing left once it is uninstalled.
 "$wine" msiexec /qn /i "$packages/quendal-$version-win32.msi"
 "$wine" msiexec /qn /i "$packages/quendal-$version-win64.msi"
-entries=$("$wine" uninstaller --list 2>/dev/null | tr -d '\r' | grep -c '|||Quendal$' || true)
+entries=$(quendal_entries)
 if [ "$entries" -eq 1 ] && file "$program/quendal.exe" | grep -q 'PE32+'; then
     pass "the 64-bit installer replaced the 32-bit program"
 else
