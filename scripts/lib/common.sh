@@ -192,6 +192,39 @@ configure_and_build() {
     grep -q '^ninja: no work to do' "$log" || QUENDAL_DID_WORK=1
 }
 
+# run_stage NAME FUNCTION: runs one stage of a longer job to its end, whatever became of
+# the stages before it, and notes how it ended and how long it took.
+QUENDAL_STAGES=()
+run_stage() {
+    local name=$1 started=$SECONDS status
+    shift
+    say "$name"
+    set +e
+    (
+        set -e
+        "$@"
+    )
+    status=$?
+    set -e
+    local verdict=passed
+    [ "$status" -eq 0 ] || verdict=FAILED
+    QUENDAL_STAGES+=("$verdict: $name, $((SECONDS - started)) s")
+}
+
+# stages_verdict: one line per stage run, then fails when any of them failed.
+stages_verdict() {
+    local line failed=0
+    for line in "${QUENDAL_STAGES[@]}"; do
+        say "$line"
+        [[ $line == passed:* ]] || failed=$((failed + 1))
+    done
+    if [ "$failed" -gt 0 ]; then
+        say "$failed of ${#QUENDAL_STAGES[@]} stages failed"
+        return 1
+    fi
+    say "every stage passed"
+}
+
 # Builds the program as a user runs it, in build/release.
 build_release() {
     configure_and_build "$QUENDAL_ROOT/build/release" -DCMAKE_BUILD_TYPE=Release \
