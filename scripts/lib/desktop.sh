@@ -35,7 +35,10 @@ start_virtual_desktop() {
 XML
     local n
     for n in $(seq 90 199); do
+        # Taken: by a server of this /tmp, or by one seen only in the abstract socket
+        # space, which a root of its own (check-debian's) shares with the machine.
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+        grep -q "@/tmp/.X11-unix/X$n\$" /proc/net/unix 2>/dev/null && continue
         # Own sessions: a Ctrl-C meant for the caller must not take the desktop down
         # under the programs still running on it. No reset: the server would otherwise
         # restart, refusing connections for a moment, whenever its last client leaves.
