@@ -36,6 +36,7 @@ struct Rgb {
     int red = 0;
     int green = 0;
     int blue = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
 struct ControlDesign {

@@ -18,6 +18,7 @@ CASES=(
     "scaled_strip|run|run"
     "small_screen|run|run"
     "screen_reader|run|Wine has no bridge to AT-SPI: a screen reader reads the Windows program through Windows' own accessibility, the controls' texts"
+    "high_contrast|run|Wine has no high-contrast setting to turn on: SPI_GETHIGHCONTRAST says it is off"
     "wayland_asked_for_over_x|run|a Windows program knows no Wayland: Wine gives it X"
     "no_display|run|Wine itself needs the display: wine says so before the program starts"
     "wayland_only|run|a Windows program knows no Wayland: Wine gives it X"
@@ -69,6 +70,48 @@ shoot() {
 }
 # pixels NAME X W COLOUR: how many pixels of that colour the shot has in that column span.
 pixels() { convert "$work/$1.png" -crop "$3x2000+$2+0" +repage txt:- | grep -ci "$4" || true; }
+# contrast NAME X W COLOUR: WCAG 2's contrast ratio of that colour (the second most common
+# where it is -) against the most common other colour in that column span of the shot,
+# then that other colour; 0 where the colour is not there.
+contrast() {
+    convert "$work/$1.png" -alpha off -depth 8 -crop "$3x2000+$2+0" +repage \
+        -format %c histogram:info:- | sort -rn | awk -v want="$4" '
+        function lin(c) { c /= 255; return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ^ 2.4 }
+        function lum(r, g, b) { return 0.2126 * lin(r) + 0.7152 * lin(g) + 0.0722 * lin(b) }
+        {
+            s = $0; sub(/^[^(]*\(/, "", s); sub(/\).*/, "", s); split(s, c, ",")
+            hex = sprintf("#%02X%02X%02X", c[1], c[2], c[3])
+            if (hex == toupper(want) || (want == "-" && NR == 2)) { mine = lum(c[1], c[2], c[3]); found = 1 }
+            else if (!other) { other = hex; theirs = lum(c[1], c[2], c[3]) }
+        }
+        END {
+            if (!found || !other) { print 0; exit }
+            light = mine > theirs ? mine : theirs; dark = mine > theirs ? theirs : mine
+            printf "%.2f %s\n", (light + 0.05) / (dark + 0.05), other
+        }'
+}
+# The digit fields: name, left and width in twips, colour.
+FIELDS=("Blue 1320 735 #0000FF" "Red 2040 735 #FF0000" "Yellow 2760 735 #FFFF00"
+        "Green 3480 975 #00FF00")
+# span LEFT WIDTH SCALE: a field's columns at that scale, "x w", inside it by a pixel
+# (neighbours overlap by one).
+span() { awk -v l="$1" -v w="$2" -v s="$3" 'BEGIN { printf "%d %d\n", l * s / 15 + 1.5, w * s / 15 - 2 }'; }
+# fields SHOT SCALE: each field's digits are drawn in the shot, taken at that scale, and
+# stand at least 4.5:1 against what is behind them.
+fields() {
+    local field name left width colour x w n ratio
+    for field in "${FIELDS[@]}"; do
+        read -r name left width colour <<<"$field"
+        read -r x w <<<"$(span "$left" "$width" "$2")"
+        n=$(pixels "$1" "$x" "$w" "$colour")
+        read -r ratio _ <<<"$(contrast "$1" "$x" "$w" "$colour")"
+        if [ "$n" -gt 10 ] && awk -v r="$ratio" 'BEGIN { exit !(r >= 4.5) }'; then
+            pass "$name digits drawn at $2×, $ratio:1 against their field ($n pixels)"
+        else
+            fail "$name digits at $2×: $n pixels, $ratio:1 against their field"
+        fi
+    done
+}
 # The Green label, as drawn now: a digest that changes when its digits do.
 green() { import -window "$win" -crop 65x33+232+0 +repage "$work/green.png" && md5sum <"$work/green.png"; }
 
@@ -204,15 +247,10 @@ case_restore_and_minimise() {
         pass "restored, the caption is 'Quendal'"
     sleep 0.5
     shoot restored
-    local geometry blue
+    local geometry
     geometry=$(xwininfo -id "$win" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
     [ "$geometry" = 481x33 ] && pass "the strip is 481x33" || fail "the strip is $geometry"
-    for label in "Blue 88 49 #0000FF" "Red 136 49 #FF0000" "Yellow 184 49 #FFFF00" \
-        "Green 232 65 #00FF00"; do
-        read -r name x w colour <<<"$label"
-        n=$(pixels restored "$x" "$w" "$colour")
-        [ "$n" -gt 10 ] && pass "$name digits drawn ($n pixels)" || fail "no $name digits"
-    done
+    fields restored 1
     minimise
     wait_for "caption line again once minimised" title_is "14 28 93 518" &&
         pass "minimised again, the taskbar shows the Reading"
@@ -388,9 +426,9 @@ case_full_screen() {
 
 case_scaled_strip() {
     # At 125 %, 150 % and 200 % the strip scales as a whole: the design's twips at that
-    # resolution, the digits drawn.
-    local scale size x width geometry
-    while read -r scale size x width; do
+    # resolution, the digits drawn and standing out.
+    local scale size geometry
+    while read -r scale size; do
         use_scale "$scale"
         start_clock "2026-12-08 03:25:46" || continue
         restore
@@ -399,14 +437,12 @@ case_scaled_strip() {
         geometry=$(xwininfo -id "$win" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
         [ "$geometry" = "$size" ] && pass "at $scale× the strip is $size" ||
             fail "at $scale× the strip is $geometry"
-        n=$(pixels "scale-$scale" "$x" "$width" '#0000FF')
-        [ "$n" -gt 20 ] && pass "Blue digits drawn at $scale× ($n pixels)" ||
-            fail "no Blue digits at $scale×"
+        fields "scale-$scale" "$scale"
         close_clock
     done <<'SCALES'
-1.25 601x41 110 61
-1.5 722x50 132 74
-2 962x66 176 98
+1.25 601x41
+1.5 722x50
+2 962x66
 SCALES
     use_scale 1
 }
@@ -490,6 +526,36 @@ case_screen_reader() {
     close_clock
     kill "$launcher" "$bus_pid" 2>/dev/null || true
     unset DBUS_SESSION_BUS_ADDRESS
+}
+
+case_high_contrast() {
+    # Where the desktop's portal asks for high contrast, the fields take the desktop's two
+    # colours, every other one swapped: none of the designed colours, every field's digits
+    # standing out, and neighbours apart.
+    local address bus_pid portal field name left width colour x w ratio behind previous=
+    read -r address bus_pid <<<"$(dbus-daemon --session --fork --print-address=1 --print-pid=1 | tr '\n' ' ')"
+    DBUS_SESSION_BUS_ADDRESS=$address /usr/bin/python3 "$E2E_DIR/fake_portal.py" >"$work/portal" &
+    portal=$!
+    if wait_for "the portal ready" grep -q ready "$work/portal" &&
+        start_clock "2026-12-08 03:25:46" DBUS_SESSION_BUS_ADDRESS="$address"; then
+        restore
+        sleep 0.5
+        shoot high-contrast
+        for field in "${FIELDS[@]}"; do
+            read -r name left width colour <<<"$field"
+            read -r x w <<<"$(span "$left" "$width" 1)"
+            read -r ratio behind <<<"$(contrast high-contrast "$x" "$w" -)"
+            if [ "$(pixels high-contrast "$x" "$w" "$colour")" -eq 0 ] &&
+                awk -v r="$ratio" 'BEGIN { exit !(r >= 4.5) }' && [ "$behind" != "$previous" ]; then
+                pass "high contrast: $name digits $ratio:1 on $behind"
+            else
+                fail "high contrast: $name digits $ratio:1 on $behind (before it: $previous)"
+            fi
+            previous=$behind
+        done
+        close_clock
+    fi
+    kill "$portal" "$bus_pid" 2>/dev/null || true
 }
 
 case_wayland_asked_for_over_x() {

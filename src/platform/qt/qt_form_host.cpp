@@ -11,6 +11,8 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "platform/field_colours.h"
+#include "platform/qt/qt_high_contrast.h"
 #include "platform/qt/qt_pictures.h"
 
 namespace quendal::qt {
@@ -18,6 +20,10 @@ namespace {
 
 QString qstring(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor qcolor(const Rgb& c) {
+    return QColor(c.red, c.green, c.blue);
 }
 
 QRect qrect(const PixelRect& r) {
@@ -90,6 +96,8 @@ WindowSpeech& FormWidget::speech() const {
 void FormWidget::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
         host_.form().stateReported(stateFrom(windowState()));
+    } else if (event->type() == QEvent::PaletteChange) {
+        host_.colourFields();
     }
     QWidget::changeEvent(event);
 }
@@ -103,9 +111,11 @@ QtFormHost::QtFormHost(const FormDesign& design, MonoClock now)
     : ModelHost(
           std::move(now),
           [this](std::chrono::nanoseconds delay) { frameTimer_.start(wholeMilliseconds(delay)); }),
+      design_(design),
       speech_(design, *this),
       launcherEntry_(QGuiApplication::desktopFileName() + QStringLiteral(".desktop")),
-      widget_(*this) {
+      widget_(*this),
+      highContrast_(std::make_unique<HighContrastWatch>([this] { colourFields(); })) {
     installAccessibility();
     frameTimer_.setSingleShot(true);
     frameTimer_.setTimerType(Qt::PreciseTimer);
@@ -167,14 +177,14 @@ QtFormHost::QtFormHost(const FormDesign& design, MonoClock now)
     }
 }
 
+QtFormHost::~QtFormHost() = default;
+
 PacedText::Show QtFormHost::makeLabel(const ControlDesign& design) {
     auto* label = new QLabel(strip_);
     label->setAlignment(Qt::AlignCenter);
     label->setFont(labelFont_);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText,
-                     QColor(design.color.red, design.color.green, design.color.blue));
-    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    colourField(label, design);
     place(label, design);
     return [label](std::string_view text) { label->setText(qstring(text)); };
 }
@@ -265,6 +275,23 @@ void QtFormHost::tellScreenReader() {
     if (reading_.due(speech_.reading(), now)) {
         QAccessibleEvent told(strip_, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&told);
+    }
+}
+
+void QtFormHost::colourField(QWidget* label, const ControlDesign& design) {
+    const FieldColours colours =
+        fieldColours(design_, design, highContrast_ ? highContrast_->colours() : std::nullopt);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, qcolor(colours.text));
+    palette.setColor(QPalette::Window, qcolor(colours.background));
+    label->setPalette(palette);
+}
+
+void QtFormHost::colourFields() {
+    for (const ControlDesign& control : design_.controls) {
+        if (control.kind == ControlKind::Label && widgets_.count(control.name) > 0) {
+            colourField(widgetOf(control.name), control);
+        }
     }
 }
 

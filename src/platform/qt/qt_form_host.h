@@ -18,6 +18,7 @@
 
 namespace quendal::qt {
 
+class HighContrastWatch;
 class QtFormHost;
 
 // The top-level window: passes the platform's state changes and the user's closing on.
@@ -44,6 +45,7 @@ class QtFormHost final : public ModelHost, private ControlMaker {
     explicit QtFormHost(const FormDesign& design, MonoClock now = steadyNow);
     QtFormHost(const QtFormHost&) = delete;
     QtFormHost& operator=(const QtFormHost&) = delete;
+    ~QtFormHost() override;
 
     FormWidget& widget() { return widget_; }
     // The widget that shows the named control.
@@ -62,10 +64,14 @@ class QtFormHost final : public ModelHost, private ControlMaker {
     TimerModel::Port makeTimer(const TimerDesign& design) override;
     QToolButton* pictureButton(const ControlDesign& design);
     void place(QWidget* widget, const ControlDesign& design);
+    void colourField(QWidget* label, const ControlDesign& design);
+    // The fields' colours again, as the system's contrast or palette changes.
+    void colourFields();
     void applyState(WindowState state);
     void showFirstTime();
     void tellScreenReader();
 
+    const FormDesign& design_;
     WindowSpeech speech_;
     LauncherEntry launcherEntry_;
     double dotsPerInch_ = kStandardDotsPerInch;
@@ -82,6 +88,7 @@ class QtFormHost final : public ModelHost, private ControlMaker {
     // select, Tab reaches the selected one); which one is selected is the model's.
     QButtonGroup options_;
     std::map<std::string, QWidget*, std::less<>> widgets_;
+    std::unique_ptr<HighContrastWatch> highContrast_;
     std::unique_ptr<FramingWatch> framingWatch_;
 };
 

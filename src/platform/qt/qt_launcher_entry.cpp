@@ -2,27 +2,14 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QFileInfo>
 #include <QVariantMap>
 
+#include "platform/qt/session_bus.h"
+
 namespace quendal::qt {
-namespace {
-
-// A session bus to talk to: one named in the environment, or the user's own. Otherwise
-// the D-Bus library would try to start one.
-bool sessionBusExists() {
-    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
-        return true;
-    }
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return !runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus"));
-}
-
-}  // namespace
 
 LauncherEntry::LauncherEntry(const QString& desktopFile)
-    : application_(QStringLiteral("application://") + desktopFile),
-      bus_(sessionBusExists() && QDBusConnection::sessionBus().isConnected()) {}
+    : application_(QStringLiteral("application://") + desktopFile), bus_(sessionBusExists()) {}
 
 void LauncherEntry::show(const Progress& progress) {
     if (!bus_) {

@@ -32,6 +32,7 @@ inline void destroyQuietly(HWND window) {
 using OwnedWindow = Owned<HWND, destroyQuietly>;
 using OwnedFont = Owned<HFONT, DeleteObject>;
 using OwnedBitmap = Owned<HBITMAP, DeleteObject>;
+using OwnedBrush = Owned<HBRUSH, DeleteObject>;
 using OwnedDC = Owned<HDC, DeleteDC>;
 using OwnedIcon = Owned<HICON, DestroyIcon>;
 using OwnedImageList = Owned<HIMAGELIST, ImageList_Destroy>;

@@ -68,6 +68,7 @@ Win32FormHost::Win32FormHost(const FormDesign& design, HINSTANCE instance, MonoC
           std::chrono::milliseconds(0), *this);
     prog_ = &timer(design.timer.name);
     window_.layout(window_.dpi());
+    window_.colourFields();
     window_.place();
     readRefreshRate();
     for (const ControlDesign* control : focusOrder(design)) {
@@ -339,6 +340,12 @@ std::optional<LRESULT> Win32FormHost::handleMessage(UINT message, WPARAM wParam,
             return 0;
         case WM_DISPLAYCHANGE:
             readRefreshRate();
+            break;
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+        case WM_THEMECHANGED:
+            // High contrast turned on or off, or its colours changed.
+            window_.colourFields();
             break;
         case WM_MOVE:
             if (MonitorFromWindow(window_.handle(), MONITOR_DEFAULTTONEAREST) != monitor_) {

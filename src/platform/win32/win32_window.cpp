@@ -1,6 +1,7 @@
 #include "platform/win32/win32_window.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "platform/win32/picture_ids.h"
@@ -13,6 +14,14 @@ constexpr wchar_t kWindowClass[] = L"QuendalWindow";
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int kPictureSize = 32;  // at 96 dots per inch
 constexpr int kProgramIcon = 1;
+
+COLORREF colorRef(const Rgb& c) {
+    return RGB(c.red, c.green, c.blue);
+}
+
+Rgb rgb(COLORREF c) {
+    return {GetRValue(c), GetGValue(c), GetBValue(c)};
+}
 
 UINT dpiOf(HWND window) {
     using GetDpiForWindow = UINT(WINAPI*)(HWND);
@@ -139,7 +148,7 @@ HWND FormWindow::addControl(const ControlDesign& design) {
     if (!hwnd) {
         fail("cannot make the controls");
     }
-    controls_.push_back({&design, hwnd, {}});
+    controls_.push_back({&design, hwnd, {}, {}, {}});
     if (design.kind != ControlKind::Label) {
         const std::wstring tip = wide(design.description);
         TTTOOLINFOW tool{};
@@ -309,13 +318,31 @@ void FormWindow::showPicture(HWND hwnd) {
 
 HBRUSH FormWindow::colourLabel(HWND hwnd, HDC dc) const {
     const Control* control = find(hwnd);
-    if (!control || control->design->kind != ControlKind::Label) {
+    if (!control || !control->background) {
         return nullptr;
     }
-    const Rgb& c = control->design->color;
-    SetTextColor(dc, RGB(c.red, c.green, c.blue));
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    return GetSysColorBrush(COLOR_BTNFACE);
+    SetTextColor(dc, colorRef(control->colours.text));
+    SetBkColor(dc, colorRef(control->colours.background));
+    return control->background.get();
+}
+
+void FormWindow::colourFields() {
+    HIGHCONTRASTW setting{};
+    setting.cbSize = sizeof setting;
+    std::optional<HighContrast> highContrast;
+    if (SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0) &&
+        (setting.dwFlags & HCF_HIGHCONTRASTON)) {
+        highContrast =
+            HighContrast{rgb(GetSysColor(COLOR_WINDOWTEXT)), rgb(GetSysColor(COLOR_WINDOW))};
+    }
+    for (Control& control : controls_) {
+        if (control.design->kind != ControlKind::Label) {
+            continue;
+        }
+        control.colours = fieldColours(design_, *control.design, highContrast);
+        control.background.reset(CreateSolidBrush(colorRef(control.colours.background)));
+        InvalidateRect(control.hwnd, nullptr, TRUE);
+    }
 }
 
 const FormWindow::Control* FormWindow::find(HWND hwnd) const {

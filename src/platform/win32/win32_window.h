@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/design.h"
+#include "platform/field_colours.h"
 #include "platform/win32/handles.h"
 
 namespace quendal::win32 {
@@ -38,6 +39,9 @@ class FormWindow {
     void showPicture(HWND control);
     // Colours a label; null when `control` is no label.
     HBRUSH colourLabel(HWND control, HDC dc) const;
+    // The labels' colours afresh, from the system's high-contrast setting and colours; the
+    // labels are drawn again.
+    void colourFields();
 
   private:
     struct Control {
@@ -45,6 +49,9 @@ class FormWindow {
         HWND hwnd;
         // A picture per state, [checked][enabled]; a button with one picture has none checked.
         std::array<std::array<OwnedImageList, 2>, 2> pictures;
+        // A label's colours, and the brush of its background.
+        FieldColours colours;
+        OwnedBrush background;
     };
 
     const Control* find(HWND hwnd) const;
