@@ -11,7 +11,7 @@ std::string WindowSpeech::reading() {
     const DigitGroups& groups = host_.form().reading().groups;
     const std::string_view meaning = selectedMeaning();
     if (!said_ || said_->groups != groups || said_->meaning != meaning) {
-        std::string words = spokenNumber(groups);
+        std::string words = spokenNumber(host_.form().reading());
         if (!meaning.empty()) {
             words += " ";
             words += meaning;

@@ -4,20 +4,17 @@
 
 namespace quendal {
 
-std::string spokenNumber(const DigitGroups& groups) {
+std::string spokenNumber(const Reading& reading) {
+    const DigitGroups& groups = reading.groups;
     const std::string_view whole = groups.blue.view();
-    const std::string_view last = groups.green.view();
     std::string digits(whole.empty() ? "0" : whole);
     std::string decimals = std::string(groups.red.view()) + std::string(groups.yellow.view());
-    if (!last.starts_with("E-")) {
-        decimals += last;
+    if (reading.exponent == 0) {
+        decimals += groups.green.view();
         return decimals.empty() ? digits : digits + "." + decimals;
     }
-    // The mantissa's point moves left by the power of ten.
-    std::size_t power = 0;
-    for (const char c : last.substr(2)) {
-        power = power * 10 + static_cast<std::size_t>(c - '0');
-    }
+    // The last group shows the power of ten; the mantissa's point moves left by it.
+    const std::size_t power = reading.exponent;
     digits += decimals;
     const std::size_t point = whole.empty() ? 1 : whole.size();
     if (power >= point) {

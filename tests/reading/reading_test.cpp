@@ -253,21 +253,20 @@ TEST(Progress, BarAndCountOfEachMode) {
 // What a screen reader says is the number the digit groups show, digit for digit.
 TEST(SpokenNumber, SaysTheShownDigitsAsOneNumber) {
     const struct {
-        DigitGroups groups;
+        double measured;
         const char* said;
     } cases[] = {
-        {{DigitGroup("14"), DigitGroup("28"), DigitGroup("93"), DigitGroup("518")}, "14.2893518"},
-        {{DigitGroup(""), DigitGroup("57"), DigitGroup("87"), DigitGroup("037")}, "0.5787037"},
-        {{DigitGroup(""), DigitGroup("03"), DigitGroup("12"), DigitGroup("5")}, "0.03125"},
-        {{DigitGroup("3"), DigitGroup("47"), DigitGroup("22"), DigitGroup("E-2")}, "0.034722"},
-        {{DigitGroup("5"), DigitGroup("78"), DigitGroup("70"), DigitGroup("E-4")}, "0.00057870"},
-        {{DigitGroup("0"), DigitGroup(""), DigitGroup(""), DigitGroup("")}, "0"},
-        {{DigitGroup("45"), DigitGroup(""), DigitGroup(""), DigitGroup("")}, "45"},
-        {readingOf(100.13661202185793).groups, "100.1366120"},
-        {readingOf(30.0 / 864).groups, "0.034722"},
+        {12346.0 / 864, "14.2893518"},        // 14 28 93 518
+        {500.0 / 864, "0.5787037"},           //  57 87 037
+        {27.0 / 864, "0.03125"},              //  03 12 5
+        {30.0 / 864, "0.034722"},             // 3 47 22 E-2
+        {-0.5 / 864, "0.00057870"},           // 5 78 70 E-4
+        {0, "0"},                             // 0
+        {45, "45"},                           // 45
+        {100.13661202185793, "100.1366120"},  // 100 13 66 120
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(spokenNumber(c.groups), c.said) << c.said;
+        EXPECT_EQ(spokenNumber(readingOf(c.measured)), c.said) << c.said;
     }
 }
 
