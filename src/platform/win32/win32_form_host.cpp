@@ -51,7 +51,6 @@ void flash(HWND window, bool on) {
 Win32FormHost::Win32FormHost(const FormDesign& design, HINSTANCE instance, MonoClock now)
     : ModelHost(std::move(now),
                 [this](std::chrono::nanoseconds delay) { timers_.wakeAfter(delay); }),
-      design_(design),
       firstState_(design.state),
       timers_([this] { prog_->fires(); }, [this] { pacer().frameDue(); }),
       window_(design, instance, windowProc, this),
@@ -233,9 +232,8 @@ void Win32FormHost::activated(WPARAM how) {
     }
 }
 
-bool Win32FormHost::scaledSize(UINT dpi, SIZE& size) const {
+void Win32FormHost::scaledSize(UINT dpi, SIZE& size) const {
     size = window_.frameSize(dpi);
-    return true;
 }
 
 void Win32FormHost::dpiChanged(UINT dpi, const RECT& suggested) {
@@ -334,7 +332,8 @@ std::optional<LRESULT> Win32FormHost::handleMessage(UINT message, WPARAM wParam,
             }
             break;
         case kGetDpiScaledSize:
-            return scaledSize(static_cast<UINT>(wParam), *reinterpret_cast<SIZE*>(lParam));
+            scaledSize(static_cast<UINT>(wParam), *reinterpret_cast<SIZE*>(lParam));
+            return TRUE;  // the size is ours
         case WM_DPICHANGED:
             dpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;

@@ -41,7 +41,7 @@ class Win32FormHost final : public ModelHost, private ControlMaker {
     void clicked(HWND control);
     void sized(WPARAM kind);
     void activated(WPARAM how);
-    bool scaledSize(UINT dpi, SIZE& size) const;
+    void scaledSize(UINT dpi, SIZE& size) const;
     void dpiChanged(UINT dpi, const RECT& suggested);
     void readRefreshRate();
     void closed();
@@ -55,7 +55,6 @@ class Win32FormHost final : public ModelHost, private ControlMaker {
         std::function<void(bool)> showChecked;  // check boxes only
     };
 
-    const FormDesign& design_;
     std::map<HWND, Control> controls_;
     TimerModel* prog_ = nullptr;
     // The state the window is to be shown in, until its first showing.
