@@ -21,7 +21,7 @@ QUENDAL_BENCH_PACKAGES=(libbenchmark-dev)
 QUENDAL_WINDOWS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
                           binutils-mingw-w64-x86-64)
 QUENDAL_WINE_PACKAGES=(wine wine64)
-QUENDAL_WINE32_PACKAGES=(wine32:i386)
+QUENDAL_WINE32_PACKAGES=(wine32:i386 libfaketime:i386)
 # To make the Windows installer (wixl and msibuild, from msitools) and the zip.
 QUENDAL_PACKAGING_PACKAGES=(wixl msitools)
 
