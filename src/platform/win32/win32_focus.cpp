@@ -9,28 +9,67 @@ void showFocusCues(HWND window) {
     SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
+std::optional<FocusKey> focusKey(WPARAM key) {
+    const bool modified = GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
+    switch (modified ? 0 : key) {
+        case VK_TAB:
+            return GetKeyState(VK_SHIFT) < 0 ? FocusKey::BackTab : FocusKey::Tab;
+        case VK_LEFT:
+            return FocusKey::Left;
+        case VK_RIGHT:
+            return FocusKey::Right;
+        case VK_UP:
+            return FocusKey::Up;
+        case VK_DOWN:
+            return FocusKey::Down;
+        default:
+            return std::nullopt;
+    }
+}
+
 }  // namespace
 
 KeyboardFocus::KeyboardFocus(HWND window, std::function<void(HWND)> select)
     : window_(window), select_(std::move(select)) {}
 
-void KeyboardFocus::addOption(HWND option, std::string_view group) {
-    options_.push_back({option, std::string(group)});
+void KeyboardFocus::addStop(HWND control, std::string_view group) {
+    stops_.push_back({control, std::string(group)});
 }
 
-void KeyboardFocus::optionShown(HWND option, bool selected) {
-    const LONG_PTR style = GetWindowLongPtrW(option, GWL_STYLE);
-    SetWindowLongPtrW(option, GWL_STYLE, selected ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+std::vector<FocusStop> KeyboardFocus::states() const {
+    std::vector<FocusStop> states;
+    for (const Stop& stop : stops_) {
+        states.push_back({stop.group, IsWindowEnabled(stop.hwnd) != FALSE,
+                          SendMessageW(stop.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED});
+    }
+    return states;
+}
+
+std::optional<std::size_t> KeyboardFocus::placeOf(HWND control) const {
+    const auto at = std::find_if(stops_.begin(), stops_.end(),
+                                 [control](const Stop& stop) { return stop.hwnd == control; });
+    return at == stops_.end() ? std::nullopt
+                              : std::optional(static_cast<std::size_t>(at - stops_.begin()));
+}
+
+void KeyboardFocus::focus(HWND control) {
+    remembered_ = control;
+    if (GetFocus() != control) {
+        SetFocus(control);
+    }
 }
 
 void KeyboardFocus::disabling(HWND control) {
+    const auto from = placeOf(control);
+    if (!from || (GetFocus() != control && remembered_ != control)) {
+        return;
+    }
+    const auto next = focusAfterDisabling(states(), *from);
+    const HWND target = next ? stops_[*next].hwnd : nullptr;
     if (GetFocus() == control) {
-        const HWND next = GetNextDlgTabItem(window_, control, FALSE);
-        SetFocus(next && next != control ? next : window_);
+        SetFocus(target ? target : window_);
     }
-    if (remembered_ == control) {
-        remembered_ = GetNextDlgTabItem(window_, control, FALSE);
-    }
+    remembered_ = target;
 }
 
 void KeyboardFocus::deactivated() {
@@ -46,10 +85,11 @@ void KeyboardFocus::giveBack() {
     }
     HWND target = remembered_;
     if (!target || !IsWindowEnabled(target)) {
-        target = GetNextDlgTabItem(window_, nullptr, FALSE);
+        const auto first = focusAfterKey(states(), std::nullopt, FocusKey::Tab);
+        target = first ? stops_[*first].hwnd : nullptr;
     }
-    if (target && GetFocus() != target) {
-        SetFocus(target);
+    if (target) {
+        focus(target);
     }
 }
 
@@ -58,43 +98,25 @@ bool KeyboardFocus::handle(MSG& message) {
         return false;
     }
     if (message.message == WM_KEYDOWN) {
-        const WPARAM key = message.wParam;
-        const bool back = key == VK_LEFT || key == VK_UP;
-        const bool on = key == VK_RIGHT || key == VK_DOWN;
-        if ((back || on) && moveWithinGroup(message.hwnd, on)) {
-            showFocusCues(window_);
-            return true;
-        }
-        if (key == VK_TAB) {
-            showFocusCues(window_);
+        if (const auto key = focusKey(message.wParam)) {
+            const auto from = placeOf(message.hwnd);
+            const auto to = focusAfterKey(states(), from, *key);
+            const bool tab = *key == FocusKey::Tab || *key == FocusKey::BackTab;
+            if (to || tab) {
+                showFocusCues(window_);
+            }
+            if (to) {
+                focus(stops_[*to].hwnd);
+                if (!tab && to != from) {
+                    select_(stops_[*to].hwnd);
+                }
+            }
+            if (to || tab) {
+                return true;
+            }
         }
     }
     return IsDialogMessageW(window_, &message) != FALSE;
-}
-
-bool KeyboardFocus::moveWithinGroup(HWND from, bool forward) {
-    const auto at = std::find_if(options_.begin(), options_.end(),
-                                 [from](const Option& o) { return o.hwnd == from; });
-    if (at == options_.end()) {
-        return false;
-    }
-    std::vector<HWND> members;
-    for (const Option& option : options_) {
-        if (option.group == at->group && IsWindowEnabled(option.hwnd)) {
-            members.push_back(option.hwnd);
-        }
-    }
-    const auto i =
-        static_cast<std::size_t>(std::find(members.begin(), members.end(), from) - members.begin());
-    if (i == members.size()) {
-        return false;
-    }
-    const std::size_t count = members.size();
-    const HWND next = members[forward ? (i + 1) % count : (i + count - 1) % count];
-    SetFocus(next);
-    remembered_ = next;
-    select_(next);
-    return true;
 }
 
 }  // namespace quendal::win32

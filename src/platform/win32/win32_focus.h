@@ -3,36 +3,34 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/focus_rules.h"
+
 namespace quendal::win32 {
 
-// The keyboard in the strip, as in a dialog. Tab and Shift+Tab go through the controls in
-// their tab order, by Windows' own dialog keys (the controls are made in that order, and
-// of a group of options only the selected one is a stop), also from the frame itself.
-// The arrows move within a group of options and select as they go: the dialog keys would
-// step onto a button that stands between two options in the tab order. And the focus is
-// given back whenever the window is activated or restored, which Windows does not do for
+// The keyboard in the strip, as in a dialog: Tab, Shift+Tab and the arrows move the focus
+// by the window's focus rules, from the controls' states as Windows holds them; the other
+// keys go through Windows' own dialog handling (the space key on a button). And the focus
+// is given back whenever the window is activated or restored, which Windows does not do for
 // a window that was activated while minimised.
 class KeyboardFocus {
   public:
     // `select` selects an option as the user's doing.
     KeyboardFocus(HWND window, std::function<void(HWND option)> select);
 
-    // The control that has the focus first, the first time the window is active.
-    void startOn(HWND control) { remembered_ = control; }
-    // A member of a group of options, in tab order.
-    void addOption(HWND option, std::string_view group);
-    // A selected option is a stop of the Tab key; the others are not.
-    void optionShown(HWND option, bool selected);
+    // A control that takes the focus, in tab order; an option with the name of its group.
+    void addStop(HWND control, std::string_view group = {});
     // A control being disabled gives its focus to the next one.
     void disabling(HWND control);
 
     // The window is no longer active: remember where the focus was.
     void deactivated();
-    // The window is active and on show: the focus goes back where it was.
+    // The window is active and on show: the focus goes back where it was, or to the first
+    // control that takes it.
     void giveBack();
     // The frame itself got the focus: pass it on to the remembered control.
     void frameFocused() { giveBack(); }
@@ -42,16 +40,18 @@ class KeyboardFocus {
     bool handle(MSG& message);
 
   private:
-    bool moveWithinGroup(HWND from, bool forward);
-
-    struct Option {
+    struct Stop {
         HWND hwnd;
         std::string group;
     };
 
+    std::vector<FocusStop> states() const;
+    std::optional<std::size_t> placeOf(HWND control) const;
+    void focus(HWND control);
+
     HWND window_;
     std::function<void(HWND)> select_;
-    std::vector<Option> options_;
+    std::vector<Stop> stops_;
     HWND remembered_ = nullptr;
 };
 

@@ -1,6 +1,5 @@
 #include "platform/win32/win32_form_host.h"
 
-#include <algorithm>
 #include <optional>
 
 #include "platform/win32/text.h"
@@ -70,15 +69,6 @@ Win32FormHost::Win32FormHost(const FormDesign& design, HINSTANCE instance, MonoC
     window_.colourFields();
     window_.place();
     readRefreshRate();
-    for (const ControlDesign* control : focusOrder(design)) {
-        if (control->enabled) {
-            const auto found = std::find_if(controls_.begin(), controls_.end(), [&](const auto& c) {
-                return c.second.design == control;
-            });
-            focus_.startOn(found->first);
-            break;
-        }
-    }
     ready_ = true;
 }
 
@@ -103,22 +93,23 @@ CheckBoxModel::Port Win32FormHost::makeCheckBox(const ControlDesign& design) {
         }
     };
     controls_.emplace(hwnd, Control{&design, showChecked});
+    focus_.addStop(hwnd);
     return {showChecked, showEnabled(hwnd)};
 }
 
 std::function<void(bool)> Win32FormHost::makeOptionButton(const ControlDesign& design) {
     const HWND hwnd = window_.addControl(design);
     controls_.emplace(hwnd, Control{&design, {}});
-    focus_.addOption(hwnd, design.group);
-    return [this, hwnd](bool selected) {
+    focus_.addStop(hwnd, design.group);
+    return [hwnd](bool selected) {
         SendMessageW(hwnd, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
-        focus_.optionShown(hwnd, selected);
     };
 }
 
 std::function<void(bool)> Win32FormHost::makeCommandButton(const ControlDesign& design) {
     const HWND hwnd = window_.addControl(design);
     controls_.emplace(hwnd, Control{&design, {}});
+    focus_.addStop(hwnd);
     return showEnabled(hwnd);
 }
 
