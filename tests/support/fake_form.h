@@ -3,10 +3,13 @@
 #include <chrono>
 #include <map>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "platform/focus_rules.h"
 #include "platform/form_model.h"
 
 // The window's real models with nothing drawn: the handlers run against the rules any
@@ -42,6 +45,8 @@ class FakeFormHost final : private FakeTime, public ModelHost, private ControlMa
                               },
                               [this] { shown_ = true; }},
               std::chrono::milliseconds(500), *this);
+        order_ = focusOrder(design);
+        focus_ = focusAfterKey(stops(), std::nullopt, FocusKey::Tab);
     }
 
     // A click on the named button, as the toolkit reports it: a check box toggles, and a
@@ -53,6 +58,30 @@ class FakeFormHost final : private FakeTime, public ModelHost, private ControlMa
             userClicked(name, checkBox(name).value() == 0);
         }
     }
+    // A key that moves the focus, by the window's rules; an arrow selects the option it
+    // reaches, as the bindings have it.
+    void press(FocusKey key) {
+        const auto to = focusAfterKey(stops(), focus_, key);
+        if (to && to != focus_ && key != FocusKey::Tab && key != FocusKey::BackTab) {
+            userClicked(order_[*to]->name);
+        }
+        focus_ = to ? to : focus_;
+    }
+    // The space key clicks the control that has the focus.
+    void pressSpace() {
+        if (focus_) {
+            click(order_[*focus_]->name);
+        }
+    }
+    // The name of the control that has the focus; empty while the frame has it.
+    std::string_view focused() const { return focus_ ? order_[*focus_]->name : ""; }
+    bool enabled(std::string_view name) {
+        const auto kind = kinds_.at(std::string(name));
+        return kind == ControlKind::CheckBox        ? checkBox(name).enabled()
+               : kind == ControlKind::CommandButton ? commandButton(name).enabled()
+                                                    : true;
+    }
+
     // The user acts long after the program's own changes were confirmed.
     void userSetsState(WindowState state) {
         time_.now += std::chrono::seconds(1);
@@ -81,7 +110,7 @@ class FakeFormHost final : private FakeTime, public ModelHost, private ControlMa
     }
     CheckBoxModel::Port makeCheckBox(const ControlDesign& c) override {
         kinds_.emplace(c.name, c.kind);
-        return {[](bool) {}, [](bool) {}};
+        return {[](bool) {}, showEnabled(c.name)};
     }
     std::function<void(bool)> makeOptionButton(const ControlDesign& c) override {
         kinds_.emplace(c.name, c.kind);
@@ -89,13 +118,33 @@ class FakeFormHost final : private FakeTime, public ModelHost, private ControlMa
     }
     std::function<void(bool)> makeCommandButton(const ControlDesign& c) override {
         kinds_.emplace(c.name, c.kind);
-        return [](bool) {};
+        return showEnabled(c.name);
     }
     TimerModel::Port makeTimer(const TimerDesign&) override {
         return {[] {}, [] {}};
     }
 
+    // A control being disabled hands the focus on, as a binding does.
+    std::function<void(bool)> showEnabled(std::string_view name) {
+        return [this, name](bool enabled) {
+            if (!enabled && focused() == name) {
+                focus_ = focusAfterDisabling(stops(), *focus_);
+            }
+        };
+    }
+    std::vector<FocusStop> stops() {
+        std::vector<FocusStop> stops;
+        for (const ControlDesign* control : order_) {
+            const bool option = control->kind == ControlKind::OptionButton;
+            stops.push_back({control->group, enabled(control->name),
+                             option && optionButton(control->name).selected()});
+        }
+        return stops;
+    }
+
     std::map<std::string, ControlKind> kinds_;
+    std::vector<const ControlDesign*> order_;
+    std::optional<std::size_t> focus_;
     WindowState applied_;
     int programStateSets_[3] = {};
     bool shown_ = false;
