@@ -187,7 +187,7 @@ case_failure_stays_until_dismissed() {
     while IFS='|' read -r time failure; do
         wait_for "the last box gone" test -z "$(message_box)"
         env QUENDAL_TEST_TIME="$time" ${failure:+QUENDAL_TEST_FAILURE=$failure} "$loader" "$EXE" \
-            >/dev/null 2>&1 &
+            >/dev/null 2>"$work/stderr" &
         pid=$!
         box=
         for tries in $(seq 200); do
@@ -217,6 +217,8 @@ case_failure_stays_until_dismissed() {
         pid=
         [ "$status" -eq 1 ] && pass "dismissed, the program ends with status 1" ||
             fail "status $status after the box"
+        [[ $(program_errors) == "quendal: "* ]] && pass "said on standard error: $(program_errors)" ||
+            fail "no failure on standard error: '$(program_errors)'"
     done <<'SETTINGS'
 @2026-12-08 03:25:46|1
 garbage|

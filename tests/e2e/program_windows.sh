@@ -26,9 +26,9 @@ program_setup() {
 }
 program_cleanup() { wineserver -k 2>/dev/null || true; }
 
-# Wine itself writes warnings on standard error; the program has no words of its own
-# there (a failure shows in a message box).
-program_errors() { :; }
+# The program's own lines on standard error (its failures, said in a message box too),
+# apart from the warnings that Wine and the libraries under it write there.
+program_errors() { grep '^quendal:' "$work/stderr" || true; }
 
 # start_clock TIME [VAR=VALUE...] [PROGRAM]: starts the program (or another build of it)
 # with its clock at TIME, written as a time faker writes it; sets pid and win, the managed

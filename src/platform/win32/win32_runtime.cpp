@@ -3,6 +3,7 @@
 #include <mmsystem.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <stdexcept>
@@ -51,8 +52,12 @@ void ringBell() {
     }
 }
 
-// Said in front of everything, minimised clock or not, until the user dismisses it.
+// Said in front of everything, minimised clock or not, until the user dismisses it; and
+// on standard error, as the Linux program says it, where one was given to the program (a
+// script that started it, Wine's terminal), and nowhere otherwise.
 void tellUser(std::string_view why) {
+    std::fprintf(stderr, "quendal: %.*s\n", static_cast<int>(why.size()), why.data());
+    std::fflush(stderr);
     const std::wstring text = L"Quendal cannot go on: " + win32::wide(why);
     MessageBoxW(nullptr, text.c_str(), L"Quendal",
                 MB_OK | MB_ICONERROR | MB_SETFOREGROUND | MB_TOPMOST);
