@@ -67,7 +67,8 @@ XML
             QUENDAL_WM_PIDS+=($!)
             ;;
         mutter)
-            setsid dbus-run-session -- mutter --x11 --replace --sm-disable \
+            setsid dbus-run-session --config-file="$QUENDAL_BUS_CONFIG" -- \
+                mutter --x11 --replace --sm-disable \
                 >"$QUENDAL_DESKTOP_DIR/wm.log" 2>&1 &
             QUENDAL_WM_PIDS+=($!)
             ;;
@@ -176,6 +177,46 @@ stop_virtual_desktop() {
     fi
     QUENDAL_WM_PIDS=() QUENDAL_XVFB_PID= QUENDAL_DESKTOP_DIR=
     return 0
+}
+
+# A session bus of the script's own (session-bus.conf: it starts no service by itself), so
+# that the programs under test neither reach the user's desktop nor start its services.
+# start_session_bus exports its address; stop_session_bus ends it.
+QUENDAL_BUS_CONFIG=$(dirname "${BASH_SOURCE[0]}")/session-bus.conf
+start_session_bus() {
+    local address
+    { read -r address && read -r QUENDAL_BUS_PID; } < <(dbus-daemon \
+        --config-file="$QUENDAL_BUS_CONFIG" --fork --print-address=1 --print-pid=1)
+    export DBUS_SESSION_BUS_ADDRESS=$address
+}
+stop_session_bus() {
+    [ -n "${QUENDAL_BUS_PID:-}" ] && kill "$QUENDAL_BUS_PID" 2>/dev/null
+    QUENDAL_BUS_PID=
+    unset DBUS_SESSION_BUS_ADDRESS
+    return 0
+}
+
+# end_desktop [PID...]: the end of a script on the virtual desktop, its EXIT trap's, whatever
+# became of it: the programs named ended (empty names skipped), its session bus and the
+# desktop stopped, and its work folder $work removed where it made one.
+end_desktop() {
+    set +e
+    local pid
+    for pid in "$@"; do
+        [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    done
+    stop_session_bus
+    stop_virtual_desktop
+    [ -n "${work:-}" ] && rm -rf "$work"
+    return 0
+}
+
+# caption_reading CAPTION: the Reading that a caption line shows, as a number: "14 28 93 518"
+# is 14.2893518 and "3 47 22 E-2" 0.0347220; a stopwatch's "0   " is 0.
+caption_reading() {
+    awk -F'[ ]' '{
+        if ($4 ~ /^E-/) { printf "%.12f\n", ($1 "." $2 $3) / 10 ^ substr($4, 3) }
+        else { printf "%.12f\n", ($1 == "" ? 0 : $1) "." $2 $3 $4 } }' <<<"$1"
 }
 
 # window_of PID: waits until the program's top-level window is managed, prints its id.

@@ -1,9 +1,7 @@
 # What the end-to-end scripts share: their verdicts, and the checks on the window `win`
 # that they poll for. Sourced, after scripts/lib/desktop.sh.
 
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/verdicts.sh"
 
 # wait_for DESCRIPTION COMMAND...: polls for up to 5 s; a failure when it never holds.
 wait_for() {

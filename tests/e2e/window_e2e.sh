@@ -20,16 +20,14 @@ pid=
 bell_counter=
 cleanup() {
     set +e
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    [ -n "$bell_counter" ] && kill "$bell_counter" 2>/dev/null
+    end_case
     program_cleanup
-    stop_virtual_desktop
-    rm -rf "$work"
+    end_desktop
 }
 source "$E2E_DIR/program_$program.sh"
 trap cleanup EXIT
+start_session_bus
 start_virtual_desktop
 program_setup
 run_table
-echo "$failures failures"
-[ "$failures" -eq 0 ]
+verdict

@@ -4,11 +4,11 @@
 # Usage: hardening_test.sh PROGRAM
 set -euo pipefail
 program=$1
-failures=0
+source "$(dirname "$0")/../../scripts/lib/verdicts.sh"
 check() {
     local what=$1
     shift
-    if "$@" >/dev/null; then echo "ok: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
+    if "$@" >/dev/null; then pass "$what"; else fail "$what"; fi
 }
 check "position-independent executable" bash -c "readelf -h '$program' | grep -q 'Type: *DYN'"
 check "RELRO segment" bash -c "readelf -lW '$program' | grep -q GNU_RELRO"
@@ -17,5 +17,4 @@ check "stack protector" bash -c "readelf --dyn-syms -W '$program' | grep -q __st
 check "checked library functions (_FORTIFY_SOURCE)" \
     bash -c "readelf --dyn-syms -W '$program' | grep -qE '__[a-z]+_chk'"
 check "no executable stack" bash -c "readelf -lW '$program' | grep GNU_STACK | grep -qv RWE"
-echo "$failures failures"
-[ "$failures" -eq 0 ]
+verdict

@@ -10,8 +10,7 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+source "$(dirname "$0")/../../scripts/lib/verdicts.sh"
 id=org.quendal.Quendal
 for file in bin/quendal share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
     share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/16x16/apps/$id.png \
@@ -64,5 +63,4 @@ elif grep -q "needs dpkg-shlibdeps" "$prefix/cpack.log"; then
 else
     fail "without dpkg-shlibdeps: $(cat "$prefix/cpack.log")"
 fi
-echo "$failures failures"
-[ "$failures" -eq 0 ]
+verdict

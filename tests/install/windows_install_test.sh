@@ -147,5 +147,4 @@ for zip in "$packages"/quendal-"$version"-win32.zip "$packages"/quendal-"$versio
     done
 done
 
-echo "$failures failures"
-[ "$failures" -eq 0 ]
+verdict

@@ -1,0 +1,83 @@
+# End-to-end cases on reading the clock without its colours and pictures: a screen reader,
+# the desktop's high contrast. Sourced by cases.sh.
+
+case_screen_reader() {
+    # A screen reader (AT-SPI, as Orca reads it): the window is a frame named after its
+    # caption, the strip is heard as one number with its meaning, the Reading of that
+    # moment, minimised and restored; the modes are radio buttons; and name changes come
+    # at most about once a second each, not at every refresh.
+    reader() { /usr/bin/python3 "$E2E_DIR/atspi_reader.py" "$@"; }
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    case_pids+=($!)
+    for tries in $(seq 100); do
+        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+            org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:ScreenReaderEnabled \
+            variant:boolean:true >/dev/null 2>&1 && break
+        sleep 0.05
+    done
+    start_clock "2026-12-08 03:25:46"
+    wait_for "caption line before asking" title_is "14 28 93 518"
+    local heard tree
+    heard=$(reader reading | tr '\n' '|')
+    [ "$heard" = "14.2893518 percent of the day|14.2893518 percent of the day|" ] &&
+        pass "minimised, the window is heard as '${heard%%|*}'" || fail "minimised, heard '$heard'"
+    restore
+    sleep 0.5
+    heard=$(reader reading | tr '\n' '|')
+    [ "$heard" = "Quendal|14.2893518 percent of the day|" ] &&
+        pass "restored, the frame is 'Quendal' and the strip '14.2893518 percent of the day'" ||
+        fail "restored, heard '$heard'"
+    tree=$(reader tree)
+    for expected in "status bar|14.2893518 percent of the day|" "check box|Run|checked,showing" \
+        "push button|Restart|showing" "check box|Alarm|sensitive,focused,showing" \
+        "radio button|Clock|checked,sensitive,showing" "radio button|Stopwatch|sensitive,showing" \
+        "radio button|Calendar|sensitive,showing"; do
+        grep -qF "$expected" <<<"$tree" && pass "the screen reader finds $expected" ||
+            fail "no '$expected' in: $(tr '\n' ' ' <<<"$tree")"
+    done
+    close_clock
+    # Running: the Reading heard minimised lies between the captions shown just before and
+    # just after, and a running strip sends no flood of name changes.
+    start_clock "@2026-12-08 09:53:00"
+    wait_for "caption line while running" caption_is_line
+    local before now after changes objects
+    before=$(caption_reading "$(window_title "$win")")
+    now=$(reader reading | sed -n 1p | awk '{print $1}')
+    after=$(caption_reading "$(window_title "$win")")
+    awk -v b="$before" -v n="$now" -v a="$after" 'BEGIN { exit !(b <= n && n <= a) }' &&
+        pass "minimised and running, heard $now between the captions $before and $after" ||
+        fail "minimised and running, heard $now, captions $before and $after"
+    restore
+    read -r changes objects <<<"$(reader count 5)"
+    [ "$changes" -le 12 ] && pass "$changes name changes in 5 s ($objects)" ||
+        fail "$changes name changes in 5 s ($objects): more than one a second each"
+    close_clock
+}
+
+case_high_contrast() {
+    # Where the desktop's portal asks for high contrast, the fields take the desktop's two
+    # colours, every other one swapped: none of the designed colours, every field's digits
+    # standing out, and neighbours apart.
+    local field name left width colour x w ratio behind previous=
+    /usr/bin/python3 "$E2E_DIR/fake_portal.py" >"$work/portal" &
+    case_pids+=($!)
+    if wait_for "the portal ready" grep -q ready "$work/portal" &&
+        start_clock "2026-12-08 03:25:46"; then
+        restore
+        sleep 0.5
+        shoot high-contrast
+        for field in "${FIELDS[@]}"; do
+            read -r name left width colour <<<"$field"
+            read -r x w <<<"$(span "$left" "$width" 1)"
+            read -r ratio behind <<<"$(contrast high-contrast "$x" "$w" -)"
+            if [ "$(pixels high-contrast "$x" "$w" "$colour")" -eq 0 ] &&
+                awk -v r="$ratio" 'BEGIN { exit !(r >= 4.5) }' && [ "$behind" != "$previous" ]; then
+                pass "high contrast: $name digits $ratio:1 on $behind"
+            else
+                fail "high contrast: $name digits $ratio:1 on $behind (before it: $previous)"
+            fi
+            previous=$behind
+        done
+        close_clock
+    fi
+}

@@ -1,0 +1,97 @@
+# End-to-end cases on the taskbar: the caption line, the launcher entry's bar and count,
+# the Windows taskbar button's. Sourced by cases.sh.
+
+case_captions_in_the_taskbar() {
+    local time expected
+    while IFS='|' read -r time expected; do
+        start_clock "$time" || continue
+        state_is Iconic || fail "not minimised at start ($time)"
+        wait_for "title '$expected' at $time (got '$(window_title "$win")')" title_is "$expected" &&
+            pass "taskbar shows '$expected' at $time"
+        close_clock
+    done <<'TIMES'
+2026-12-08 03:25:46|14 28 93 518
+2026-12-08 00:08:20| 57 87 037
+2026-12-08 00:00:30|3 47 22 E-2
+2026-12-08 10:48:00|45   
+TIMES
+}
+
+# The launcher entry signals heard since the monitor started, one line each: seconds
+# after START, count, progress, time heard.
+launcher_signals() {
+    awk -v t0="$1" '
+        /member=Update/ { match($0, /time=[0-9.]+/); t = substr($0, RSTART + 5, RLENGTH - 5) }
+        /"progress"$/ { want = "progress" }
+        /"count"$/ { want = "count" }
+        /variant/ && want != "" { v[want] = $NF; want = "" }
+        /"progress-visible"/ { printf "%.3f %s %s %s\n", t - t0, v["count"], v["progress"], t }' \
+        "$work/entry"
+}
+
+case_launcher_entry() {
+    # The bar and the count on a private session bus, as a desktop's task manager hears
+    # them: within a second of the start, those of the time (at 03:25:46 the day's
+    # 0.1428935 and its 14 whole percent); then no more than once a second, however fast
+    # the Reading moves.
+    local time count progress started signals monitor after first_count first_progress heard spacing
+    while IFS='|' read -r time count progress; do
+        dbus-monitor --session "type='signal',interface='com.canonical.Unity.LauncherEntry'" \
+            >"$work/entry" 2>/dev/null &
+        monitor=$!
+        sleep 0.3
+        started=$(date +%s.%N)
+        start_clock "$time" || continue
+        sleep 3.5
+        close_clock
+        kill "$monitor" 2>/dev/null || true
+        signals=$(launcher_signals "$started")
+        if [ -z "$signals" ]; then
+            fail "no launcher entry signal at '$time'"
+            continue
+        fi
+        read -r after first_count first_progress _ <<<"$(head -n 1 <<<"$signals")"
+        awk -v a="$after" 'BEGIN { exit !(a <= 1.0) }' &&
+            pass "the first signal $after s after the start: count $first_count, progress $first_progress ('$time')" ||
+            fail "the first signal only $after s after the start ('$time')"
+        if [ "$count" != - ]; then
+            [ "$first_count" = "$count" ] && [[ "$first_progress" == "$progress"* ]] &&
+                pass "count $count and progress $progress at '$time'" ||
+                fail "count $first_count and progress $first_progress at '$time'"
+        fi
+        grep -q '"application://org.quendal.Quendal.desktop"' "$work/entry" ||
+            fail "not for application://org.quendal.Quendal.desktop: $(head -c 300 "$work/entry")"
+        # The pace as the program keeps it, whatever the bus and the machine do to one
+        # signal on its way: no more than one for each second and the first, and the
+        # spacing between them a second in the middle (one delivered late comes close
+        # to the next, but moves the middle one no more than a burst would move it).
+        heard=$(wc -l <<<"$signals")
+        spacing=$(awk 'NR > 1 {print $4 - last} {last = $4}' <<<"$signals" | sort -n |
+            awk '{s[NR] = $1} END {print NR ? s[int((NR + 1) / 2)] : "-"}')
+        [ "$heard" -le 5 ] && awk -v s="$spacing" 'BEGIN { exit !(s == "-" || s >= 0.95) }' &&
+            pass "$heard signals in 3.5 s, $spacing s apart in the middle ('$time')" ||
+            fail "$heard signals in 3.5 s, $spacing s apart in the middle: more than one a second ('$time')"
+    done <<'TIMES'
+2026-12-08 03:25:46|14|0.14289
+@2026-12-08 03:25:46 x1000|-|-
+TIMES
+}
+
+case_taskbar_button() {
+    # Wine's taskbar draws no bar, but traces every call made to it: nothing before the
+    # shell says the button exists, then the bar of 03:25:46 (143 of 1000) and its count.
+    local helper=${QUENDAL_TASKBAR_CREATED:-}
+    [ -n "$helper" ] || { echo "skipped: no taskbar_created helper named"; return 0; }
+    start_clock "2026-12-08 03:25:46" WINEDEBUG=-all,fixme+explorerframe || return 0
+    sleep 1
+    grep -q taskbar_list "$work/stderr" && fail "taskbar calls before the button exists" ||
+        pass "no taskbar call before the button exists"
+    "$loader" "$helper"
+    wait_for "the bar once the button exists" grep -q 'SetProgressValue.*ullCompleted 8f, ullTotal 3e8' "$work/stderr" &&
+        pass "the bar once the button exists: 143 of 1000"
+    wait_for "the count's overlay" grep -q 'SetOverlayIcon.*L"14 percent"' "$work/stderr" &&
+        pass "the overlay for the count, said '14 percent'"
+    grep -q 'SetProgressState.*flags 2' "$work/stderr" && pass "the bar in its normal state" ||
+        fail "no normal bar state"
+    close_clock
+}
