@@ -173,6 +173,13 @@ stop_virtual_desktop() {
         wait "$QUENDAL_XVFB_PID" 2>/dev/null || true
     fi
     if [ -n "${QUENDAL_DESKTOP_DIR:-}" ]; then
+        # A desktop service started in a session may have mounted its file system in the
+        # runtime folder: unmounted, and named in QUENDAL_LEFT_MOUNTED for a test to see.
+        local mount
+        for mount in $(awk -v d="$QUENDAL_DESKTOP_DIR/" 'index($2, d) == 1 {print $2}' /proc/mounts); do
+            QUENDAL_LEFT_MOUNTED="${QUENDAL_LEFT_MOUNTED:-}$mount "
+            fusermount -u "$mount" 2>/dev/null || umount -l "$mount" 2>/dev/null || true
+        done
         rm -rf "$QUENDAL_DESKTOP_DIR"
     fi
     QUENDAL_WM_PIDS=() QUENDAL_XVFB_PID= QUENDAL_DESKTOP_DIR=

@@ -30,4 +30,9 @@ start_session_bus
 start_virtual_desktop
 program_setup
 run_table
+# Nothing of a desktop's own services came into the sessions: nothing was mounted in the
+# runtime folders of the desktops that the cases made.
+stop_virtual_desktop
+[ -z "${QUENDAL_LEFT_MOUNTED:-}" ] && pass "nothing mounted in the sessions' runtime folders" ||
+    fail "mounted in a session's runtime folder: $QUENDAL_LEFT_MOUNTED"
 verdict
