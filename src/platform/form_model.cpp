@@ -6,14 +6,15 @@
 namespace quendal {
 namespace {
 
-template <typename Map>
-auto& find(Map& map, std::string_view name) {
-    const auto it = map.find(name);
-    if (it == map.end()) {
-        throw std::out_of_range("no such control: " + std::string(name));
-    }
-    return *it->second;
+[[noreturn]] void noSuchControl(std::string_view name, std::string_view kind = "control") {
+    throw std::out_of_range("no such " + std::string(kind) + ": " + std::string(name));
 }
+
+// Each kind's model by its user's action, for std::visit.
+template <typename... Actions>
+struct ByKind : Actions... {
+    using Actions::operator()...;
+};
 
 }  // namespace
 
@@ -118,6 +119,7 @@ void CheckBoxModel::userSets(bool checked) {
     // The toolkit echoes the program's own setValue here too: no change, no Click.
     if ((checked ? 1 : 0) != value_) {
         value_ = checked ? 1 : 0;
+        port_.showChecked(checked);
         raiseEvent(click_);
     }
 }
@@ -190,20 +192,40 @@ void TimerModel::fires() {
 ModelHost::ModelHost(MonoClock now, TextPacer::Wake wake)
     : now_(std::move(now)), pacer_(now_, std::move(wake)) {}
 
+const ModelHost::Entry& ModelHost::entry(std::string_view name) const {
+    const auto found = controls_.find(name);
+    if (found == controls_.end()) {
+        noSuchControl(name);
+    }
+    return found->second;
+}
+
+template <typename Model>
+Model& ModelHost::model(std::string_view name) {
+    const auto* model = std::get_if<std::unique_ptr<Model>>(&entry(name).model);
+    if (!model) {
+        noSuchControl(name, "control of that kind");
+    }
+    return **model;
+}
+
 LabelModel& ModelHost::label(std::string_view name) {
-    return find(labels_, name);
+    return model<LabelModel>(name);
 }
 CheckBoxModel& ModelHost::checkBox(std::string_view name) {
-    return find(checkBoxes_, name);
+    return model<CheckBoxModel>(name);
 }
 OptionButtonModel& ModelHost::optionButton(std::string_view name) {
-    return find(optionButtons_, name);
+    return model<OptionButtonModel>(name);
 }
 CommandButtonModel& ModelHost::commandButton(std::string_view name) {
-    return find(commandButtons_, name);
+    return model<CommandButtonModel>(name);
 }
 TimerModel& ModelHost::timer(std::string_view name) {
-    return find(timers_, name);
+    if (!timer_ || name != timerName_) {
+        noSuchControl(name, "timer");
+    }
+    return *timer_;
 }
 
 int ModelHost::run() {
@@ -212,14 +234,16 @@ int ModelHost::run() {
 }
 
 void ModelHost::userClicked(std::string_view name, bool checked) {
-    if (const auto box = checkBoxes_.find(name); box != checkBoxes_.end()) {
-        box->second->userSets(checked);
-    } else if (const auto option = optionButtons_.find(name); option != optionButtons_.end()) {
-        option->second->userSelects();
-    } else if (const auto button = commandButtons_.find(name); button != commandButtons_.end()) {
-        button->second->userClicks();
+    const auto found = controls_.find(name);
+    if (found == controls_.end()) {
+        return;  // its model is still being made: a toolkit's echo of its first state
     }
-    // Else its model is still being made: a toolkit's echo of the control's first state.
+    std::visit(
+        ByKind{[](const std::unique_ptr<LabelModel>&) {},
+               [checked](const std::unique_ptr<CheckBoxModel>& box) { box->userSets(checked); },
+               [](const std::unique_ptr<OptionButtonModel>& option) { option->userSelects(); },
+               [](const std::unique_ptr<CommandButtonModel>& button) { button->userClicks(); }},
+        found->second.model);
 }
 
 void ModelHost::build(const FormDesign& design, FormModel::Port window,
@@ -232,30 +256,30 @@ void ModelHost::build(const FormDesign& design, FormModel::Port window,
     std::stable_sort(order.begin(), order.end(),
                      [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
     for (const ControlDesign* control : order) {
-        const std::string name(control->name);
+        Entry entry{control, {}};
         switch (control->kind) {
             case ControlKind::Label:
-                labels_.emplace(name, std::make_unique<LabelModel>(pacer_, control->caption,
-                                                                   maker.makeLabel(*control)));
+                entry.model = std::make_unique<LabelModel>(pacer_, control->caption,
+                                                           maker.makeLabel(*control));
                 break;
             case ControlKind::CheckBox:
-                checkBoxes_.emplace(
-                    name, std::make_unique<CheckBoxModel>(*control, maker.makeCheckBox(*control)));
+                entry.model =
+                    std::make_unique<CheckBoxModel>(*control, maker.makeCheckBox(*control));
                 break;
             case ControlKind::OptionButton:
-                optionButtons_.emplace(
-                    name, std::make_unique<OptionButtonModel>(groups_[std::string(control->group)],
-                                                              control->value == 1,
-                                                              maker.makeOptionButton(*control)));
+                entry.model = std::make_unique<OptionButtonModel>(
+                    groups_[std::string(control->group)], control->value == 1,
+                    maker.makeOptionButton(*control));
                 break;
             case ControlKind::CommandButton:
-                commandButtons_.emplace(name, std::make_unique<CommandButtonModel>(
-                                                  *control, maker.makeCommandButton(*control)));
+                entry.model = std::make_unique<CommandButtonModel>(
+                    *control, maker.makeCommandButton(*control));
                 break;
         }
+        controls_.emplace(control->name, std::move(entry));
     }
-    timers_.emplace(std::string(design.timer.name),
-                    std::make_unique<TimerModel>(design.timer, maker.makeTimer(design.timer)));
+    timerName_ = design.timer.name;
+    timer_ = std::make_unique<TimerModel>(design.timer, maker.makeTimer(design.timer));
     built_ = true;
 }
 

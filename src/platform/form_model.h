@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "platform/controls.h"
@@ -112,8 +113,9 @@ class CheckBoxModel final : public CheckBox {
     void setEnabled(bool enabled) override;
     void onClick(EventHandler handler) override { click_ = std::move(handler); }
 
-    // From the binding: the user's click or space key has made it `checked`. Also safe
-    // to call when the toolkit echoes the program's own change.
+    // From the binding: the user's click or space key has made it `checked`, which is
+    // shown again as the program shows it. Also safe to call when the toolkit echoes the
+    // program's own change.
     void userSets(bool checked);
 
   private:
@@ -213,6 +215,8 @@ class ModelHost : public FormHost {
     // the window while they are being made (Qt asks for its accessible name when the
     // first caption is shown).
     bool built() const { return built_; }
+    // The kind of the named control, as the design has it.
+    ControlKind kindOf(std::string_view name) const { return entry(name).design->kind; }
     LabelModel& label(std::string_view name) override;
     CheckBoxModel& checkBox(std::string_view name) override;
     OptionButtonModel& optionButton(std::string_view name) override;
@@ -237,20 +241,30 @@ class ModelHost : public FormHost {
 
     // The window's model, then a model for each control, made in the order of their tab
     // indexes (the order a dialog's keyboard handling wants them in), then the timer's.
+    // The one place where a control's kind decides what is made for it.
     // `confirmationTime` is the window's (see FormModel).
     void build(const FormDesign& design, FormModel::Port window,
                std::chrono::milliseconds confirmationTime, ControlMaker& maker);
 
   private:
+    // A control of the design and its model, of the model's class for its kind.
+    struct Entry {
+        const ControlDesign* design;
+        std::variant<std::unique_ptr<LabelModel>, std::unique_ptr<CheckBoxModel>,
+                     std::unique_ptr<OptionButtonModel>, std::unique_ptr<CommandButtonModel>>
+            model;
+    };
+    const Entry& entry(std::string_view name) const;
+    template <typename Model>
+    Model& model(std::string_view name);
+
     MonoClock now_;
     TextPacer pacer_;
     std::map<std::string, OptionGroup, std::less<>> groups_;
     std::unique_ptr<FormModel> form_;
-    std::map<std::string, std::unique_ptr<LabelModel>, std::less<>> labels_;
-    std::map<std::string, std::unique_ptr<CheckBoxModel>, std::less<>> checkBoxes_;
-    std::map<std::string, std::unique_ptr<OptionButtonModel>, std::less<>> optionButtons_;
-    std::map<std::string, std::unique_ptr<CommandButtonModel>, std::less<>> commandButtons_;
-    std::map<std::string, std::unique_ptr<TimerModel>, std::less<>> timers_;
+    std::map<std::string, Entry, std::less<>> controls_;
+    std::string timerName_;
+    std::unique_ptr<TimerModel> timer_;
     bool built_ = false;
 };
 

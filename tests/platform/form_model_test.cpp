@@ -135,7 +135,8 @@ TEST(ControlModels, ClickFollowsEveryActualChangeOfACheckBoxAndOnlyThose) {
         }
         EXPECT_EQ(clicks, step.clicksAfter);
     }
-    EXPECT_EQ(drawn, (std::vector<bool>{false, true, true})) << "drawn at creation and per change";
+    EXPECT_EQ(drawn, (std::vector<bool>{false, true, false, true}))
+        << "drawn at creation and per change, the user's too";
 }
 
 TEST(ControlModels, OneOptionOfAGroupIsSelectedAndATimerKeepsItsRhythm) {

@@ -52,7 +52,7 @@ class FakeFormHost final : private FakeTime, public ModelHost, private ControlMa
     // A click on the named button, as the toolkit reports it: a check box toggles, and a
     // disabled one hears nothing.
     void click(std::string_view name) {
-        if (kinds_.at(std::string(name)) != ControlKind::CheckBox) {
+        if (kindOf(name) != ControlKind::CheckBox) {
             userClicked(name);
         } else if (checkBox(name).enabled()) {
             userClicked(name, checkBox(name).value() == 0);
@@ -76,7 +76,7 @@ class FakeFormHost final : private FakeTime, public ModelHost, private ControlMa
     // The name of the control that has the focus; empty while the frame has it.
     std::string_view focused() const { return focus_ ? order_[*focus_]->name : ""; }
     bool enabled(std::string_view name) {
-        const auto kind = kinds_.at(std::string(name));
+        const ControlKind kind = kindOf(name);
         return kind == ControlKind::CheckBox        ? checkBox(name).enabled()
                : kind == ControlKind::CommandButton ? commandButton(name).enabled()
                                                     : true;
@@ -103,21 +103,17 @@ class FakeFormHost final : private FakeTime, public ModelHost, private ControlMa
     int exec() override { return 0; }
 
   private:
-    // Nothing is drawn: each control only remembers its kind.
-    PacedText::Show makeLabel(const ControlDesign& c) override {
-        kinds_.emplace(c.name, c.kind);
+    // Nothing is drawn; a control disabled hands the focus on.
+    PacedText::Show makeLabel(const ControlDesign&) override {
         return [](std::string_view) {};
     }
     CheckBoxModel::Port makeCheckBox(const ControlDesign& c) override {
-        kinds_.emplace(c.name, c.kind);
         return {[](bool) {}, showEnabled(c.name)};
     }
-    std::function<void(bool)> makeOptionButton(const ControlDesign& c) override {
-        kinds_.emplace(c.name, c.kind);
+    std::function<void(bool)> makeOptionButton(const ControlDesign&) override {
         return [](bool) {};
     }
     std::function<void(bool)> makeCommandButton(const ControlDesign& c) override {
-        kinds_.emplace(c.name, c.kind);
         return showEnabled(c.name);
     }
     TimerModel::Port makeTimer(const TimerDesign&) override {
@@ -142,7 +138,6 @@ class FakeFormHost final : private FakeTime, public ModelHost, private ControlMa
         return stops;
     }
 
-    std::map<std::string, ControlKind> kinds_;
     std::vector<const ControlDesign*> order_;
     std::optional<std::size_t> focus_;
     WindowState applied_;

@@ -186,6 +186,7 @@ PacedText::Show QtFormHost::makeLabel(const ControlDesign& design) {
     label->setAutoFillBackground(true);
     colourField(label, design);
     place(label, design);
+    labels_.emplace_back(label, &design);
     return [label](std::string_view text) { label->setText(qstring(text)); };
 }
 
@@ -288,10 +289,8 @@ void QtFormHost::colourField(QWidget* label, const ControlDesign& design) {
 }
 
 void QtFormHost::colourFields() {
-    for (const ControlDesign& control : design_.controls) {
-        if (control.kind == ControlKind::Label && widgets_.count(control.name) > 0) {
-            colourField(widgetOf(control.name), control);
-        }
+    for (const auto& [label, design] : labels_) {
+        colourField(label, *design);
     }
 }
 

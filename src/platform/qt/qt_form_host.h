@@ -2,12 +2,15 @@
 
 #include <QButtonGroup>
 #include <QFont>
+#include <QLabel>
 #include <QTimer>
 #include <QToolButton>
 #include <QWidget>
 #include <chrono>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/design.h"
 #include "platform/form_model.h"
@@ -88,6 +91,8 @@ class QtFormHost final : public ModelHost, private ControlMaker {
     // select, Tab reaches the selected one); which one is selected is the model's.
     QButtonGroup options_;
     std::map<std::string, QWidget*, std::less<>> widgets_;
+    // The labels, coloured afresh when the desktop's palette or contrast changes.
+    std::vector<std::pair<QLabel*, const ControlDesign*>> labels_;
     std::unique_ptr<HighContrastWatch> highContrast_;
     std::unique_ptr<FramingWatch> framingWatch_;
 };

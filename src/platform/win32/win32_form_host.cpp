@@ -54,7 +54,7 @@ Win32FormHost::Win32FormHost(const FormDesign& design, HINSTANCE instance, MonoC
       timers_([this] { prog_->fires(); }, [this] { pacer().frameDue(); }),
       window_(design, instance, windowProc, this),
       focus_(window_.handle(),
-             [this](HWND option) { userClicked(controls_.at(option).design->name); }),
+             [this](HWND option) { userClicked(window_.buttonDesign(option)->name); }),
       taskbar_(window_.handle(), countColour(design), window_.dpi()) {
     build(design,
           FormModel::Port{[this](std::string_view caption) {
@@ -73,13 +73,12 @@ Win32FormHost::Win32FormHost(const FormDesign& design, HINSTANCE instance, MonoC
 }
 
 PacedText::Show Win32FormHost::makeLabel(const ControlDesign& design) {
-    const HWND hwnd = window_.addControl(design);
-    controls_.emplace(hwnd, Control{&design, {}});
+    const HWND hwnd = window_.addLabel(design);
     return [hwnd](std::string_view text) { SetWindowTextW(hwnd, wide(text).c_str()); };
 }
 
 CheckBoxModel::Port Win32FormHost::makeCheckBox(const ControlDesign& design) {
-    const HWND hwnd = window_.addControl(design);
+    const HWND hwnd = window_.addButton(design, WS_TABSTOP | BS_AUTOCHECKBOX | BS_PUSHLIKE);
     auto showChecked = [this, hwnd, &design](bool checked) {
         SendMessageW(hwnd, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
         window_.showPicture(hwnd);
@@ -92,14 +91,13 @@ CheckBoxModel::Port Win32FormHost::makeCheckBox(const ControlDesign& design) {
             flash(window_.handle(), checked);
         }
     };
-    controls_.emplace(hwnd, Control{&design, showChecked});
     focus_.addStop(hwnd);
     return {showChecked, showEnabled(hwnd)};
 }
 
+// Not an automatic option: which one is selected is the group's to say.
 std::function<void(bool)> Win32FormHost::makeOptionButton(const ControlDesign& design) {
-    const HWND hwnd = window_.addControl(design);
-    controls_.emplace(hwnd, Control{&design, {}});
+    const HWND hwnd = window_.addButton(design, BS_RADIOBUTTON | BS_PUSHLIKE);
     focus_.addStop(hwnd, design.group);
     return [hwnd](bool selected) {
         SendMessageW(hwnd, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -107,8 +105,7 @@ std::function<void(bool)> Win32FormHost::makeOptionButton(const ControlDesign& d
 }
 
 std::function<void(bool)> Win32FormHost::makeCommandButton(const ControlDesign& design) {
-    const HWND hwnd = window_.addControl(design);
-    controls_.emplace(hwnd, Control{&design, {}});
+    const HWND hwnd = window_.addButton(design, WS_TABSTOP | BS_PUSHBUTTON);
     focus_.addStop(hwnd);
     return showEnabled(hwnd);
 }
@@ -189,14 +186,8 @@ void Win32FormHost::show() {
 }
 
 void Win32FormHost::clicked(HWND hwnd) {
-    const auto control = controls_.find(hwnd);
-    if (control == controls_.end()) {
-        return;
-    }
-    const bool checked = SendMessageW(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    userClicked(control->second.design->name, checked);
-    if (control->second.showChecked) {
-        control->second.showChecked(checked);
+    if (const ControlDesign* button = window_.buttonDesign(hwnd)) {
+        userClicked(button->name, SendMessageW(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED);
     }
 }
 

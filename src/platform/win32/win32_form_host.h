@@ -4,7 +4,6 @@
 
 #include <exception>
 #include <functional>
-#include <map>
 #include <optional>
 
 #include "platform/design.h"
@@ -50,12 +49,6 @@ class Win32FormHost final : public ModelHost, private ControlMaker {
     void bringUp();
     void show();
 
-    struct Control {
-        const ControlDesign* design;
-        std::function<void(bool)> showChecked;  // check boxes only
-    };
-
-    std::map<HWND, Control> controls_;
     TimerModel* prog_ = nullptr;
     // The state the window is to be shown in, until its first showing.
     WindowState firstState_;

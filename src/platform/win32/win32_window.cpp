@@ -116,49 +116,38 @@ FormWindow::FormWindow(const FormDesign& design, HINSTANCE instance, WNDPROC pro
     }
 }
 
-HWND FormWindow::addControl(const ControlDesign& design) {
-    const wchar_t* windowClass = WC_BUTTONW;
-    // Each its own group: the dialog keys move no focus between controls by arrows.
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_GROUP;
-    switch (design.kind) {
-        case ControlKind::Label:
-            windowClass = WC_STATICW;
-            style |= SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX;
-            break;
-        case ControlKind::CheckBox:
-            style |= WS_TABSTOP | BS_AUTOCHECKBOX | BS_PUSHLIKE | BS_ICON;
-            break;
-        case ControlKind::OptionButton:
-            // Not an automatic one: which option is selected is the group's to say.
-            style = (style & ~DWORD{WS_GROUP}) | BS_RADIOBUTTON | BS_PUSHLIKE | BS_ICON;
-            if (std::none_of(controls_.begin(), controls_.end(),
-                             [&](const Control& c) { return c.design->group == design.group; })) {
-                style |= WS_GROUP;
-            }
-            break;
-        case ControlKind::CommandButton:
-            style |= WS_TABSTOP | BS_PUSHBUTTON | BS_ICON;
-            break;
-    }
-    // A button shows only its picture; its text is its name for screen readers.
-    const std::string_view text =
-        design.kind == ControlKind::Label ? design.caption : design.accessibleName;
-    const HWND hwnd = CreateWindowExW(0, windowClass, wide(text).c_str(), style, 0, 0, 0, 0,
+// Each control its own group: the dialog keys move no focus between controls by arrows
+// (the keyboard's focus rules do).
+HWND FormWindow::addControl(const wchar_t* windowClass, DWORD style, std::string_view text) {
+    const HWND hwnd = CreateWindowExW(0, windowClass, wide(text).c_str(),
+                                      WS_CHILD | WS_VISIBLE | WS_GROUP | style, 0, 0, 0, 0,
                                       handle(), nullptr, instance_, nullptr);
     if (!hwnd) {
         fail("cannot make the controls");
     }
-    controls_.push_back({&design, hwnd, {}, {}, {}});
-    if (design.kind != ControlKind::Label) {
-        const std::wstring tip = wide(design.description);
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = handle();
-        tool.uId = reinterpret_cast<UINT_PTR>(hwnd);
-        tool.lpszText = const_cast<wchar_t*>(tip.c_str());
-        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    return hwnd;
+}
+
+HWND FormWindow::addLabel(const ControlDesign& design) {
+    const HWND hwnd =
+        addControl(WC_STATICW, SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, design.caption);
+    labels_.push_back({&design, hwnd, {}, {}});
+    return hwnd;
+}
+
+// A button shows only its picture; its text is its name for screen readers, and what it
+// does is its tooltip.
+HWND FormWindow::addButton(const ControlDesign& design, DWORD style) {
+    const HWND hwnd = addControl(WC_BUTTONW, style | BS_ICON, design.accessibleName);
+    buttons_.push_back({&design, hwnd, {}});
+    const std::wstring tip = wide(design.description);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(hwnd);
+    tool.lpszText = const_cast<wchar_t*>(tip.c_str());
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     return hwnd;
 }
 
@@ -191,16 +180,18 @@ void FormWindow::layout(UINT dpi) {
     makeTooltipFont();
     setIcons();
     const int pictureSize = MulDiv(kPictureSize, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI);
-    for (Control& control : controls_) {
-        const ControlDesign& d = *control.design;
-        const PixelRect r = pixelRect(d.left, d.top, d.width, d.height, static_cast<double>(dpi_));
-        SetWindowPos(control.hwnd, nullptr, r.left, r.top, r.width, r.height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        // The labels have their face from makeLabelFont.
-        if (d.kind != ControlKind::Label) {
-            loadPictures(control, pictureSize);
-        }
+    for (const Label& label : labels_) {
+        place(label.hwnd, *label.design);
     }
+    for (Button& button : buttons_) {
+        place(button.hwnd, *button.design);
+        loadPictures(button, pictureSize);
+    }
+}
+
+void FormWindow::place(HWND control, const ControlDesign& d) const {
+    const PixelRect r = pixelRect(d.left, d.top, d.width, d.height, static_cast<double>(dpi_));
+    SetWindowPos(control, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The designed face where Windows has it, as it does; else the stand-in, whose black
@@ -226,10 +217,8 @@ void FormWindow::makeLabelFont() {
     if (!font) {
         fail("cannot make the digits' face");
     }
-    for (const Control& control : controls_) {
-        if (control.design->kind == ControlKind::Label) {
-            SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-        }
+    for (const Label& label : labels_) {
+        SendMessageW(label.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     }
     replace(labelFont_, std::move(font));
 }
@@ -287,29 +276,29 @@ OwnedImageList FormWindow::pictureList(int resource, int size) const {
     return list;
 }
 
-void FormWindow::loadPictures(Control& control, int size) {
+void FormWindow::loadPictures(Button& button, int size) {
     std::array<std::array<OwnedImageList, 2>, 2> made;
     const auto load = [&](std::string_view name, std::array<OwnedImageList, 2>& lists) {
         const PictureId& id = pictureId(name);
         lists[1] = pictureList(id.id, size);
         lists[0] = pictureList(id.disabledId, size);
     };
-    load(control.design->picture, made[0]);
-    if (!control.design->checkedPicture.empty()) {
-        load(control.design->checkedPicture, made[1]);
+    load(button.design->picture, made[0]);
+    if (!button.design->checkedPicture.empty()) {
+        load(button.design->checkedPicture, made[1]);
     }
-    control.pictures.swap(made);
-    showPicture(control.hwnd);
+    button.pictures.swap(made);
+    showPicture(button.hwnd);
     // `made` now holds the lists the button showed before, freed here, after the change.
 }
 
 void FormWindow::showPicture(HWND hwnd) {
-    const Control* control = find(hwnd);
-    if (!control || control->design->kind == ControlKind::Label) {
+    const Button* button = findButton(hwnd);
+    if (!button) {
         return;
     }
     const bool checked = SendMessageW(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    const auto& lists = control->pictures[checked && control->pictures[1][1] ? 1 : 0];
+    const auto& lists = button->pictures[checked && button->pictures[1][1] ? 1 : 0];
     BUTTON_IMAGELIST picture{};
     picture.himl = lists[IsWindowEnabled(hwnd) ? 1 : 0].get();
     picture.uAlign = BUTTON_IMAGELIST_ALIGN_CENTER;
@@ -317,13 +306,14 @@ void FormWindow::showPicture(HWND hwnd) {
 }
 
 HBRUSH FormWindow::colourLabel(HWND hwnd, HDC dc) const {
-    const Control* control = find(hwnd);
-    if (!control || !control->background) {
+    const auto label = std::find_if(labels_.begin(), labels_.end(),
+                                    [hwnd](const Label& l) { return l.hwnd == hwnd; });
+    if (label == labels_.end() || !label->background) {
         return nullptr;
     }
-    SetTextColor(dc, colorRef(control->colours.text));
-    SetBkColor(dc, colorRef(control->colours.background));
-    return control->background.get();
+    SetTextColor(dc, colorRef(label->colours.text));
+    SetBkColor(dc, colorRef(label->colours.background));
+    return label->background.get();
 }
 
 void FormWindow::colourFields() {
@@ -335,20 +325,22 @@ void FormWindow::colourFields() {
         highContrast =
             HighContrast{rgb(GetSysColor(COLOR_WINDOWTEXT)), rgb(GetSysColor(COLOR_WINDOW))};
     }
-    for (Control& control : controls_) {
-        if (control.design->kind != ControlKind::Label) {
-            continue;
-        }
-        control.colours = fieldColours(design_, *control.design, highContrast);
-        control.background.reset(CreateSolidBrush(colorRef(control.colours.background)));
-        InvalidateRect(control.hwnd, nullptr, TRUE);
+    for (Label& label : labels_) {
+        label.colours = fieldColours(design_, *label.design, highContrast);
+        label.background.reset(CreateSolidBrush(colorRef(label.colours.background)));
+        InvalidateRect(label.hwnd, nullptr, TRUE);
     }
 }
 
-const FormWindow::Control* FormWindow::find(HWND hwnd) const {
-    const auto found = std::find_if(controls_.begin(), controls_.end(),
-                                    [hwnd](const Control& c) { return c.hwnd == hwnd; });
-    return found == controls_.end() ? nullptr : &*found;
+const FormWindow::Button* FormWindow::findButton(HWND hwnd) const {
+    const auto found = std::find_if(buttons_.begin(), buttons_.end(),
+                                    [hwnd](const Button& b) { return b.hwnd == hwnd; });
+    return found == buttons_.end() ? nullptr : &*found;
+}
+
+const ControlDesign* FormWindow::buttonDesign(HWND hwnd) const {
+    const Button* button = findButton(hwnd);
+    return button ? button->design : nullptr;
 }
 
 }  // namespace quendal::win32

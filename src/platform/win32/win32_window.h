@@ -26,8 +26,13 @@ class FormWindow {
     void destroy() { window_.reset(); }
     UINT dpi() const { return dpi_; }
 
-    // Makes a control of the design, in the order the keyboard visits them.
-    HWND addControl(const ControlDesign& design);
+    // Makes a label of the design.
+    HWND addLabel(const ControlDesign& design);
+    // Makes a button of the design that shows only its picture, of the button styles given
+    // (BS_...): a check box, an option or a push button.
+    HWND addButton(const ControlDesign& design, DWORD style);
+    // The design of a button made here; null for any other window.
+    const ControlDesign* buttonDesign(HWND hwnd) const;
     // The faces, pictures, places and icons at `dpi`; again after a change of resolution.
     void layout(UINT dpi);
     // The designed place, moved just enough to lie wholly on its screen.
@@ -36,7 +41,7 @@ class FormWindow {
     SIZE frameSize(UINT dpi) const;
 
     // Shows a button's picture as it stands: checked or not, enabled or greyed.
-    void showPicture(HWND control);
+    void showPicture(HWND button);
     // Colours a label; null when `control` is no label.
     HBRUSH colourLabel(HWND control, HDC dc) const;
     // The labels' colours afresh, from the system's high-contrast setting and colours; the
@@ -44,20 +49,25 @@ class FormWindow {
     void colourFields();
 
   private:
-    struct Control {
+    struct Label {
+        const ControlDesign* design;
+        HWND hwnd;
+        FieldColours colours;
+        OwnedBrush background;
+    };
+    struct Button {
         const ControlDesign* design;
         HWND hwnd;
         // A picture per state, [checked][enabled]; a button with one picture has none checked.
         std::array<std::array<OwnedImageList, 2>, 2> pictures;
-        // A label's colours, and the brush of its background.
-        FieldColours colours;
-        OwnedBrush background;
     };
 
-    const Control* find(HWND hwnd) const;
+    HWND addControl(const wchar_t* windowClass, DWORD style, std::string_view text);
+    void place(HWND control, const ControlDesign& design) const;
+    const Button* findButton(HWND hwnd) const;
     OwnedImageList pictureList(int resource, int size) const;
     OwnedIcon icon(int resource, int size) const;
-    void loadPictures(Control& control, int size);
+    void loadPictures(Button& button, int size);
     void makeLabelFont();
     void makeTooltipFont();
     void setIcons();
@@ -70,7 +80,8 @@ class FormWindow {
     OwnedFont tooltipFont_;
     OwnedIcon bigIcon_;
     OwnedIcon smallIcon_;
-    std::vector<Control> controls_;
+    std::vector<Label> labels_;
+    std::vector<Button> buttons_;
     OwnedWindow window_;
     HWND tooltip_ = nullptr;  // the window's own: it goes with it
 };
