@@ -32,8 +32,6 @@ standing_still() {
     [ "$(xwininfo -id "$win" | grep Absolute)" = "$before" ]
 }
 minimise() { xdotool windowminimize --sync "$win"; }
-# The keyboard's input goes to the window.
-has_keyboard() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$win" ]; }
 # The window manager has put its frame round the window.
 framed() { ! xwininfo -id "$win" -children | grep -q '^ *Parent window id: .*(the root window)'; }
 # shoot NAME: the client area, kept in $QUENDAL_SHOTS when that names a folder.
