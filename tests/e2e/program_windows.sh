@@ -21,7 +21,10 @@ export WINEPREFIX="$work/prefix" WINEDEBUG=-all
 export WINEDLLOVERRIDES='mscoree=d;mshtml=d;winemenubuilder.exe=d'
 
 program_setup() {
-    "$loader" wineboot -i >/dev/null 2>&1
+    if ! "$loader" wineboot -i >"$work/wineboot.log" 2>&1; then
+        echo "FAIL: Wine could not make its prefix: $(tail -n 5 "$work/wineboot.log")"
+        exit 1
+    fi
     echo "ok: Wine $("$loader" --version) with $(basename "$loader"), for $(file -b "$EXE" | cut -d, -f1)"
 }
 program_cleanup() { wineserver -k 2>/dev/null || true; }

@@ -26,6 +26,8 @@ cleanup() {
 }
 source "$E2E_DIR/program_$program.sh"
 trap cleanup EXIT
+# A command of the driver that fails ends the table: it says which.
+trap 'echo "FAIL: window_e2e.sh stopped at line $LINENO: $BASH_COMMAND" >&2' ERR
 start_session_bus
 start_virtual_desktop
 program_setup
@@ -35,4 +37,4 @@ run_table
 stop_virtual_desktop
 [ -z "${QUENDAL_LEFT_MOUNTED:-}" ] && pass "nothing mounted in the sessions' runtime folders" ||
     fail "mounted in a session's runtime folder: $QUENDAL_LEFT_MOUNTED"
-verdict
+verdict || exit 1
