@@ -43,4 +43,13 @@ FieldColours fieldColours(const FormDesign& design, const ControlDesign& label,
     return {designed, onWhite ? kWhite : kBlack};
 }
 
+Rgb countColour(const FormDesign& design) {
+    for (const ControlDesign& control : design.controls) {
+        if (control.kind == ControlKind::Label) {
+            return control.color;
+        }
+    }
+    return {};
+}
+
 }  // namespace quendal

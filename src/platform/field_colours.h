@@ -30,4 +30,8 @@ struct HighContrast {
 FieldColours fieldColours(const FormDesign& design, const ControlDesign& label,
                           const std::optional<HighContrast>& highContrast);
 
+// The colour of the label that shows the whole percent, the first: a taskbar's or a tray's
+// count is drawn in it.
+Rgb countColour(const FormDesign& design);
+
 }  // namespace quendal

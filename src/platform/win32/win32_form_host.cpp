@@ -15,16 +15,6 @@ constexpr UINT kPlaceMessage = WM_APP + 1;
 // Windows 10 1607 and later ask before a change of resolution what size the frame is to be.
 constexpr UINT kGetDpiScaledSize = 0x02E4;
 
-// The colour of the label that shows the whole percent, the first.
-Rgb countColour(const FormDesign& design) {
-    for (const ControlDesign& control : design.controls) {
-        if (control.kind == ControlKind::Label) {
-            return control.color;
-        }
-    }
-    return {};
-}
-
 WindowState stateFromSize(WPARAM kind, WindowState otherwise) {
     switch (kind) {
         case SIZE_MINIMIZED:
