@@ -14,7 +14,7 @@ QUENDAL_DESKTOP_PACKAGES=(xvfb openbox x11-utils xdotool)
 QUENDAL_TEST_PACKAGES=(libgtest-dev libgmock-dev "${QUENDAL_DESKTOP_PACKAGES[@]}" wmctrl
                        faketime imagemagick file desktop-file-utils appstream clang-format
                        mutter dbus-daemon dbus-bin at-spi2-core python3-pyatspi dpkg-dev
-                       lintian icewm fluxbox weston unzip)
+                       lintian icewm fluxbox weston unzip python3-gi libglib2.0-bin)
 # To build and run the benchmarks.
 QUENDAL_BENCH_PACKAGES=(libbenchmark-dev)
 # To cross-build the Windows program, and to run it under Wine (32-bit and 64-bit).

@@ -37,6 +37,9 @@ void FormModel::setReading(const Reading& reading, const ModeSelection& modes) {
     if (progress_) {
         progress_->offer(progressOf(reading, modes), modes, now_);
     }
+    if (port_.showReading) {
+        port_.showReading(reading, modes);
+    }
 }
 
 void FormModel::setWindowState(WindowState state) {

@@ -35,6 +35,8 @@ class FormModel final : public Form {
         std::function<void()> show;
         // The taskbar button's bar and count; none where the platform has no such thing.
         TaskbarProgress::Show showProgress = {};
+        // Each refresh's Reading, for what shows it beside the window (a tray item).
+        std::function<void(const Reading&, const ModeSelection&)> showReading = {};
     };
 
     // `confirmationTime`: how long the platform may take to confirm a state that the

@@ -26,6 +26,8 @@ CASES=(
     "no_maximise|run|run"
     "refresh_rate|measured by ./scripts/performance (bench/window_probe), whose build the tests do not make|run"
     "launcher_entry|run|Windows has no launcher entry: its taskbar button carries the bar and count (next row)"
+    "tray_item|run|Windows keeps its taskbar button, whose bar, count and flashing say it all; its notification area shows no text"
+    "tray_item_paced|run|as above: no tray item on Windows"
     "taskbar_button|Linux desktops have no such calls: the launcher entry carries the bar and count (row above)|run"
 )
 

@@ -14,6 +14,8 @@
 #include "platform/field_colours.h"
 #include "platform/qt/qt_high_contrast.h"
 #include "platform/qt/qt_pictures.h"
+#include "platform/qt/qt_status_notifier.h"
+#include "platform/qt/session_bus.h"
 
 namespace quendal::qt {
 namespace {
@@ -155,15 +157,30 @@ QtFormHost::QtFormHost(const FormDesign& design, MonoClock now)
           FormModel::Port{
               [this](std::string_view caption) { widget_.setWindowTitle(qstring(caption)); },
               [this](WindowState state) { applyState(state); }, [this] { showFirstTime(); },
-              [this](const Progress& progress) { launcherEntry_.show(progress); }},
+              [this](const Progress& progress) { launcherEntry_.show(progress); },
+              [this](const Reading& reading, const ModeSelection& modes) {
+                  if (tray_) {
+                      tray_->item().offer(reading, modes);
+                  }
+              }},
           kConfirmationTime, *this);
+    if (sessionBusExists()) {
+        tray_ = std::make_unique<StatusNotifier>(
+            design, *this, speech_, [this] { return widget_.internalWinId(); },
+            [this] { widget_.close(); });
+    }
     QObject::connect(&progTimer_, &QTimer::timeout,
                      [m = &timer(design.timer.name)] { m->fires(); });
 
     // Asked four times a second whether a change is due, so that one comes about every
     // second and never sooner.
     speechTimer_.setInterval(std::chrono::milliseconds(QuietNotifier::kSpacing) / 4);
-    QObject::connect(&speechTimer_, &QTimer::timeout, [this] { tellScreenReader(); });
+    QObject::connect(&speechTimer_, &QTimer::timeout, [this] {
+        tellScreenReader();
+        if (tray_) {
+            tray_->item().tick();
+        }
+    });
     speechTimer_.start();
 
     const auto order = focusOrder(design);

@@ -22,6 +22,7 @@
 namespace quendal::qt {
 
 class HighContrastWatch;
+class StatusNotifier;
 class QtFormHost;
 
 // The top-level window: passes the platform's state changes and the user's closing on.
@@ -95,6 +96,8 @@ class QtFormHost final : public ModelHost, private ControlMaker {
     std::vector<std::pair<QLabel*, const ControlDesign*>> labels_;
     std::unique_ptr<HighContrastWatch> highContrast_;
     std::unique_ptr<FramingWatch> framingWatch_;
+    // The tray item, where there is a session bus to offer it on.
+    std::unique_ptr<StatusNotifier> tray_;
 };
 
 }  // namespace quendal::qt

@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +11,7 @@
 #include "platform/clock/system_clock.h"
 #include "platform/form_host.h"
 #include "platform/qt/qt_form_host.h"
+#include "platform/qt/session_bus.h"
 #include "platform/qt/wayland.h"
 #include "platform/qt/x11.h"
 #include "platform/throttled_beeper.h"
@@ -28,7 +31,7 @@ std::string_view environment(const char* name) {
 // told that it was minimised or restored, and the display follows exactly that. Where
 // there is Wayland only, the clock runs as well as Wayland allows and says once what it
 // cannot do there.
-bool choosePlatform() {
+bool choosePlatform(bool& waylandOnly) {
     std::string_view platform = environment("QT_QPA_PLATFORM");
     if (platform.empty() || platform.starts_with("wayland")) {
         const std::string_view wayland = environment("WAYLAND_DISPLAY");
@@ -49,12 +52,7 @@ bool choosePlatform() {
                 stderr);
             return false;
         } else {
-            std::fputs(
-                "quendal: without an X server, Wayland lets the clock neither show the "
-                "Reading in its taskbar entry while minimised nor come up at the alarm "
-                "(it asks for attention instead); run it with an X server, such as "
-                "Xwayland, for both\n",
-                stderr);
+            waylandOnly = true;
         }
     }
     if (platform == "xcb" && !qt::canOpenX11Display()) {
@@ -63,6 +61,28 @@ bool choosePlatform() {
         return false;
     }
     return true;
+}
+
+// Said once on a Wayland-only display, after the toolkit has connected: what the clock
+// cannot do there. A desktop's tray, where one runs, shows the Reading all the same.
+void tellWhatWaylandLacks() {
+    const QDBusConnectionInterface* bus =
+        qt::sessionBusExists() ? QDBusConnection::sessionBus().interface() : nullptr;
+    if (bus && bus->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher"))) {
+        std::fputs(
+            "quendal: without an X server, Wayland lets the clock neither show the "
+            "Reading in its taskbar entry nor come up at the alarm (it asks for attention "
+            "instead); the tray shows the Reading; run it with an X server, such as "
+            "Xwayland, for both\n",
+            stderr);
+    } else {
+        std::fputs(
+            "quendal: without an X server, Wayland lets the clock neither show the "
+            "Reading in its taskbar entry while minimised nor come up at the alarm "
+            "(it asks for attention instead); run it with an X server, such as "
+            "Xwayland, for both\n",
+            stderr);
+    }
 }
 
 // Where no locale is chosen at all (no LANG, as in a bare system or a service), Qt 6.8
@@ -103,12 +123,15 @@ class Application final : public QApplication {
 
 class QtRuntime final : public Runtime {
   public:
-    QtRuntime(int& argc, char** argv)
+    QtRuntime(int& argc, char** argv, bool waylandOnly)
         : application_(argc, argv),
           beeper_([] { QApplication::beep(); },
                   qt::x11BellDuration().value_or(kDefaultBellDuration), steadyNow) {
         // The menu entry's name, by which desktops find the window's taskbar entry.
         QGuiApplication::setDesktopFileName(QStringLiteral("org.quendal.Quendal"));
+        if (waylandOnly) {
+            tellWhatWaylandLacks();
+        }
     }
 
     std::unique_ptr<FormHost> createForm(const FormDesign& design) override {
@@ -127,7 +150,8 @@ class QtRuntime final : public Runtime {
 }  // namespace
 
 std::unique_ptr<Runtime> createRuntime(int& argc, char** argv) {
-    if (!choosePlatform()) {
+    bool waylandOnly = false;
+    if (!choosePlatform(waylandOnly)) {
         return nullptr;
     }
     // Qt's own event dispatcher: it serves the millisecond timer at a lower cost than
@@ -138,7 +162,7 @@ std::unique_ptr<Runtime> createRuntime(int& argc, char** argv) {
     }
     useUtf8WhereNoLocaleIsChosen();
     qInstallMessageHandler(printMessage);
-    return std::make_unique<QtRuntime>(argc, argv);
+    return std::make_unique<QtRuntime>(argc, argv, waylandOnly);
 }
 
 }  // namespace quendal

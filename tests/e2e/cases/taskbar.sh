@@ -95,3 +95,103 @@ case_taskbar_button() {
         fail "no normal bar state"
     close_clock
 }
+
+# The tray: a watcher on the session bus, as a desktop's tray runs one, and the item that
+# registered with it (its bus name, then its object).
+start_watcher() {
+    /usr/bin/python3 "$E2E_DIR/fake_watcher.py" >"$work/watcher" 2>&1 &
+    case_pids+=($!)
+    wait_for "the tray's watcher ($(cat "$work/watcher"))" grep -q '^ready' "$work/watcher"
+}
+registered() { grep -q '^registered' "$work/watcher"; }
+# tray OBJECT ARGUMENTS...: a call to the item's object, or to its menu's (/MenuBar).
+tray() {
+    local bus path
+    read -r _ bus path < <(grep '^registered' "$work/watcher" | tail -n 1)
+    [ "$1" = item ] || path=$1
+    gdbus call --session --timeout 5 --dest "$bus" --object-path "$path" "${@:2}"
+}
+item() { tray item --method org.freedesktop.DBus.Properties.Get -- org.kde.StatusNotifierItem "$1"; }
+menu() { tray /MenuBar --method "com.canonical.dbusmenu.$1" -- "${@:2}"; }
+ended() { ! kill -0 "$pid" 2>/dev/null; }
+choose() { menu Event "$1" clicked '<"">' 0 >/dev/null; }
+# shows WHAT...: the menu, as a host lays it out, has every one of them.
+shows() {
+    local layout item
+    layout=$(menu GetLayout 0 -1 '@as []')
+    for item; do [[ "$layout" == *"$item"* ]] || return 1; done
+}
+item_has() { [[ "$(item "$1")" == *"$2"* ]]; }
+
+case_tray_item() {
+    # The item at a frozen time, as a host reads it; its menu as a user clicks it: a mode,
+    # start at log-in on and off, then refused where its folder cannot be made; then Quit.
+    local config=$work/config entry property expected status=0
+    entry=$config/autostart/org.quendal.Quendal.desktop
+    rm -rf "$config"
+    mkdir -p "$config"
+    start_watcher || return 0
+    start_clock "2026-12-08 03:25:46" XDG_CONFIG_HOME="$config" || return 0
+    wait_for "the item registered" registered || return 0
+    while IFS='|' read -r property expected; do
+        wait_for "$property: $expected (got $(item "$property"))" item_has "$property" "$expected" &&
+            pass "$property: $expected"
+    done <<'PROPERTIES'
+XAyatanaLabel|'14 28 93 518'
+XAyatanaLabelGuide|'00 00 00 000'
+ToolTip|'Quendal', '14.2893518 percent of the day'
+Status|'Active'
+Menu|'/MenuBar'
+PROPERTIES
+    [[ "$(menu Event 99 clicked '<"">' 0 2>&1)" == *UnknownId* ]] &&
+        pass "an event for no item is refused" || fail "an event for no item is not refused"
+    choose 4
+    wait_for "Stopwatch chosen in the menu" shows "<'Stopwatch'>, 'toggle-state': <1>" \
+        "<'Clock'>, 'toggle-state': <0>" && item_has XAyatanaLabel "'0   '" &&
+        pass "Stopwatch chosen in the menu: the label shows it"
+    choose 10
+    wait_for "start at log-in checked" shows "<'Start at log-in'>, 'toggle-state': <1>" &&
+        cmp -s "$entry" "$E2E_DIR/../../assets/org.quendal.Quendal.desktop" &&
+        pass "start at log-in writes the menu entry" || fail "no autostart entry: $(ls -R "$config")"
+    choose 10
+    wait_for "start at log-in unchecked" shows "<'Start at log-in'>, 'toggle-state': <0>" &&
+        [ ! -e "$entry" ] && pass "start at log-in again removes it"
+    # A file where the folder should be: nothing written, said once, the check off.
+    rmdir "$config/autostart" && : >"$config/autostart"
+    choose 10
+    sleep 0.3
+    shows "<'Start at log-in'>, 'toggle-state': <0>" && grep -q '^quendal: start at log-in: cannot make' "$work/stderr" &&
+        [ "$(find "$config" -type f | wc -l)" -eq 1 ] && kill -0 "$pid" &&
+        pass "refused where the folder cannot be made: $(cat "$work/stderr")" ||
+        fail "where the folder cannot be made: $(cat "$work/stderr"); $(ls -R "$config")"
+    : >"$work/stderr"
+    choose 12
+    wait_for "the clock ended by Quit" ended || return 0
+    wait "$pid" || status=$?
+    pid=
+    [ "$status" -eq 0 ] && pass "Quit ends the clock with status 0" || fail "Quit: status $status"
+}
+
+case_tray_item_paced() {
+    # A watcher that comes after the clock, at the alarm and a thousand times as fast: the
+    # label runs at no more than ten changes a second, and the item asks for attention
+    # until the bell is silenced.
+    local changes
+    start_clock "@2026-12-08 14:59:58 x1000" || return 0
+    sleep 1
+    start_watcher || return 0
+    wait_for "the item registered with a later watcher" registered && pass "registered with a later watcher"
+    wait_for "NeedsAttention at the alarm" item_has Status NeedsAttention && pass "NeedsAttention at the alarm"
+    dbus-monitor --session "type='signal',member='XAyatanaNewLabel'" >"$work/labels" 2>/dev/null &
+    case_pids+=($!)
+    sleep 3
+    changes=$(grep -c 'member=XAyatanaNewLabel' "$work/labels" || true)
+    [ "$changes" -ge 15 ] && [ "$changes" -le 33 ] &&
+        pass "$changes label changes in 3 s at a thousand times" ||
+        fail "$changes label changes in 3 s at a thousand times: not about ten a second"
+    wait_for "the window standing still" standing_still
+    click Alarm
+    wait_for "Active once the bell is silenced" item_has Status "'Active'" &&
+        pass "Active once the bell is silenced"
+    close_clock
+}

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/autostart.h"
+#include "platform/form_model.h"
+#include "platform/text_pacer.h"
+#include "platform/window_speech.h"
+
+namespace quendal {
+
+// What a desktop's tray shows of the clock (a status notifier item in a top bar or a
+// panel), whatever carries it there: the caption line as a label beside the icon, the
+// whole percent for the icon, the Reading said as its tooltip, whether the bell rings,
+// and a small menu. Hosts that draw the label redraw the whole top bar for each change, so
+// the label keeps to their pace rather than the screen's.
+class TrayItem {
+  public:
+    enum class Status { Active, NeedsAttention };
+    enum class ItemKind { Standard, Radio, Check, Separator };
+    struct MenuItem {
+        int id;
+        std::string label;
+        ItemKind kind;
+        bool checked = false;  // radio and check items
+        friend bool operator==(const MenuItem&, const MenuItem&) = default;
+    };
+    struct Port {
+        std::function<void(std::string_view)> showLabel;
+        std::function<void(std::string_view)> showTooltip;
+        std::function<void(int count)> showCount;
+        std::function<void(Status)> showStatus;
+        // The menu's items have changed.
+        std::function<void()> showMenu;
+        // Closes the window as the user closes it.
+        std::function<void()> quit;
+        // Says what could not be done, where the user will see it.
+        std::function<void(std::string_view)> tellUser;
+    };
+
+    // Label changes a second at most. GNOME Shell's cost per change chose it.
+    static constexpr double kLabelRate = 10.0;
+    // The widest label, by which a host sets the label's width once.
+    static constexpr std::string_view kLabelGuide = "00 00 00 000";
+    static constexpr std::string_view kTitle = "Quendal";
+
+    // `autostart`: none where the user has no configuration folder.
+    TrayItem(const FormDesign& design, ModelHost& host, WindowSpeech& speech,
+             std::optional<Autostart> autostart, MonoClock now, TextPacer::Wake wakeLabel,
+             Port port);
+    TrayItem(const TrayItem&) = delete;
+    TrayItem& operator=(const TrayItem&) = delete;
+
+    // Each refresh's Reading.
+    void offer(const Reading& reading, const ModeSelection& modes);
+    // A few times a second: the tooltip, the status and the menu catch up with the window,
+    // whose state may change while no refresh runs.
+    void tick();
+    // The binding's wake-up for the label (see TextPacer::Wake).
+    void labelDue() { labelPacer_.frameDue(); }
+
+    std::string_view label() const { return label_.latest(); }
+    std::vector<MenuItem> menu() const;
+    // Before the menu is shown: reads again what the menu shows; true when it changed.
+    bool aboutToShow();
+    // A menu item chosen; false for an id that names no item that can be chosen.
+    bool choose(int id);
+    // The item itself clicked: the strip comes up, or goes down when it is up.
+    void activate();
+
+  private:
+    struct MenuState {
+        bool restored = false;
+        std::size_t mode = 0;
+        bool autostart = false;
+        friend bool operator==(const MenuState&, const MenuState&) = default;
+    };
+    MenuState menuState() const;
+    void menuMayHaveChanged();
+
+    const FormDesign& design_;
+    ModelHost& host_;
+    WindowSpeech& speech_;
+    std::optional<Autostart> autostart_;
+    MonoClock now_;
+    Port port_;
+    TextPacer labelPacer_;
+    PacedText label_;
+    QuietNotifier tooltip_;
+    std::vector<const ControlDesign*> modes_;
+    std::string_view bell_;
+    std::optional<int> count_;
+    Status status_ = Status::Active;
+    bool autostartOn_ = false;
+    MenuState menuShown_;
+};
+
+}  // namespace quendal
