@@ -286,4 +286,21 @@ void ModelHost::build(const FormDesign& design, FormModel::Port window,
     built_ = true;
 }
 
+bool ModelHost::enabled(std::string_view name) {
+    const ControlKind kind = kindOf(name);
+    return kind == ControlKind::CheckBox        ? checkBox(name).enabled()
+           : kind == ControlKind::CommandButton ? commandButton(name).enabled()
+                                                : true;
+}
+
+std::vector<FocusStop> ModelHost::focusStops(const std::vector<const ControlDesign*>& order) {
+    std::vector<FocusStop> stops;
+    for (const ControlDesign* control : order) {
+        const bool option = control->kind == ControlKind::OptionButton;
+        stops.push_back({control->group, enabled(control->name),
+                         option && optionButton(control->name).selected()});
+    }
+    return stops;
+}
+
 }  // namespace quendal

@@ -12,6 +12,7 @@
 
 #include "platform/controls.h"
 #include "platform/design.h"
+#include "platform/focus_rules.h"
 #include "platform/form_host.h"
 #include "platform/monotonic.h"
 #include "platform/taskbar_progress.h"
@@ -224,6 +225,12 @@ class ModelHost : public FormHost {
     OptionButtonModel& optionButton(std::string_view name) override;
     CommandButtonModel& commandButton(std::string_view name) override;
     TimerModel& timer(std::string_view name) override;
+
+    // Whether the named control can be used now: a check box or a command button may be
+    // disabled; the others always can.
+    bool enabled(std::string_view name);
+    // The controls of `order` as the keyboard sees them now (see focus_rules.h).
+    std::vector<FocusStop> focusStops(const std::vector<const ControlDesign*>& order);
 
     // Start, then the toolkit's event loop.
     int run() override;

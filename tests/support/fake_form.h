@@ -75,13 +75,6 @@ class FakeFormHost final : private FakeTime, public ModelHost, private ControlMa
     }
     // The name of the control that has the focus; empty while the frame has it.
     std::string_view focused() const { return focus_ ? order_[*focus_]->name : ""; }
-    bool enabled(std::string_view name) {
-        const ControlKind kind = kindOf(name);
-        return kind == ControlKind::CheckBox        ? checkBox(name).enabled()
-               : kind == ControlKind::CommandButton ? commandButton(name).enabled()
-                                                    : true;
-    }
-
     // The user acts long after the program's own changes were confirmed.
     void userSetsState(WindowState state) {
         time_.now += std::chrono::seconds(1);
@@ -128,15 +121,7 @@ class FakeFormHost final : private FakeTime, public ModelHost, private ControlMa
             }
         };
     }
-    std::vector<FocusStop> stops() {
-        std::vector<FocusStop> stops;
-        for (const ControlDesign* control : order_) {
-            const bool option = control->kind == ControlKind::OptionButton;
-            stops.push_back({control->group, enabled(control->name),
-                             option && optionButton(control->name).selected()});
-        }
-        return stops;
-    }
+    std::vector<FocusStop> stops() { return focusStops(order_); }
 
     std::vector<const ControlDesign*> order_;
     std::optional<std::size_t> focus_;

@@ -187,10 +187,8 @@ QtFormHost::QtFormHost(const FormDesign& design, MonoClock now)
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(widgetOf(order[i - 1]->name), widgetOf(order[i]->name));
     }
-    const auto first =
-        std::find_if(order.begin(), order.end(), [](const ControlDesign* c) { return c->enabled; });
-    if (first != order.end()) {
-        widgetOf((*first)->name)->setFocus();
+    if (const auto first = focusAfterKey(focusStops(order), std::nullopt, FocusKey::Tab)) {
+        widgetOf(order[*first]->name)->setFocus();
     }
 }
 
