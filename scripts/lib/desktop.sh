@@ -72,6 +72,9 @@ XML
                 >"$QUENDAL_DESKTOP_DIR/wm.log" 2>&1 &
             QUENDAL_WM_PIDS+=($!)
             ;;
+        gnome-shell)
+            start_gnome_shell || return 1
+            ;;
         icewm | fluxbox)
             # Each with its own settings folder, so that nothing of the user's is read; and
             # fluxbox with no wallpaper to set, or it says so in a window of its own.
@@ -109,6 +112,36 @@ XML
         wait "$probe" 2>/dev/null || true
     done
     echo "the window manager did not start: $(cat "$QUENDAL_DESKTOP_DIR"/*.log)" >&2
+    return 1
+}
+
+# GNOME Shell with its tray extension, as Ubuntu sets it up, on the script's session bus
+# (started here when there is none), where the clock offers its tray item; with a system
+# bus of its own, without which it dies at start, and its settings in a key file in the
+# desktop's folder. Returns once the tray is up.
+start_gnome_shell() {
+    local dir=$QUENDAL_DESKTOP_DIR tries info
+    local settings=(env GSETTINGS_BACKEND=keyfile XDG_CONFIG_HOME="$dir/config"
+                    XDG_DATA_HOME="$dir/data" XDG_CACHE_HOME="$dir/cache")
+    [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || start_session_bus
+    sed -e 's|<type>session</type>|<type>system</type>|' \
+        -e "s|unix:tmpdir=/tmp|unix:path=$dir/system_bus|" "$QUENDAL_BUS_CONFIG" >"$dir/system.conf"
+    setsid dbus-daemon --nofork --config-file="$dir/system.conf" >/dev/null 2>&1 &
+    QUENDAL_WM_PIDS+=($!)
+    "${settings[@]}" gsettings set org.gnome.shell enabled-extensions "['ubuntu-appindicators@ubuntu.com']"
+    "${settings[@]}" gsettings set org.gnome.shell disable-user-extensions false
+    for tries in $(seq 100); do [ -S "$dir/system_bus" ] && break; sleep 0.05; done
+    DBUS_SYSTEM_BUS_ADDRESS=unix:path=$dir/system_bus "${settings[@]}" \
+        setsid gnome-shell --x11 --replace >"$dir/wm.log" 2>&1 &
+    QUENDAL_WM_PIDS+=($!)
+    for tries in $(seq 150); do
+        info=$(gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell \
+            --method org.gnome.Shell.Extensions.GetExtensionInfo ubuntu-appindicators@ubuntu.com \
+            2>/dev/null) || info=
+        [[ $info == *"'state': <1.0>"* ]] && return 0
+        sleep 0.2
+    done
+    echo "GNOME Shell's tray did not come up: $(tail -n 5 "$dir/wm.log")" >&2
     return 1
 }
 

@@ -1,6 +1,6 @@
 #include <QApplication>
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
+#include <QDBusMessage>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -66,23 +66,22 @@ bool choosePlatform(bool& waylandOnly) {
 // Said once on a Wayland-only display, after the toolkit has connected: what the clock
 // cannot do there. A desktop's tray, where one runs, shows the Reading all the same.
 void tellWhatWaylandLacks() {
-    const QDBusConnectionInterface* bus =
-        qt::sessionBusExists() ? QDBusConnection::sessionBus().interface() : nullptr;
-    if (bus && bus->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher"))) {
-        std::fputs(
-            "quendal: without an X server, Wayland lets the clock neither show the "
-            "Reading in its taskbar entry nor come up at the alarm (it asks for attention "
-            "instead); the tray shows the Reading; run it with an X server, such as "
-            "Xwayland, for both\n",
-            stderr);
-    } else {
-        std::fputs(
-            "quendal: without an X server, Wayland lets the clock neither show the "
-            "Reading in its taskbar entry while minimised nor come up at the alarm "
-            "(it asks for attention instead); run it with an X server, such as "
-            "Xwayland, for both\n",
-            stderr);
-    }
+    // Asked once, before the window exists, and waited for a second at most.
+    QDBusMessage ask = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"));
+    ask << QStringLiteral("org.kde.StatusNotifierWatcher");
+    const QDBusMessage answer = qt::sessionBusExists()
+                                    ? QDBusConnection::sessionBus().call(ask, QDBus::Block, 1000)
+                                    : QDBusMessage();
+    const bool tray =
+        answer.type() == QDBusMessage::ReplyMessage && answer.arguments().value(0).toBool();
+    std::fprintf(stderr,
+                 "quendal: without an X server, Wayland lets the clock neither show the "
+                 "Reading in its taskbar entry while minimised nor come up at the alarm (it "
+                 "asks for attention instead)%s; run it with an X server, such as Xwayland, "
+                 "for both\n",
+                 tray ? "; its tray item shows the Reading" : "");
 }
 
 // Where no locale is chosen at all (no LANG, as in a bare system or a service), Qt 6.8

@@ -207,8 +207,10 @@ QString ItemObject::status() const {
 int ItemObject::windowId() const {
     return static_cast<int>(notifier_.window_());
 }
+// None: hosts take an icon by name over the pictures, which carry the count. The program's
+// icon goes with the tooltip.
 QString ItemObject::iconName() const {
-    return QGuiApplication::desktopFileName();
+    return {};
 }
 IconPixmaps ItemObject::iconPixmap() const {
     return notifier_.icon_;

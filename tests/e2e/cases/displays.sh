@@ -73,23 +73,31 @@ case_no_display() {
 
 case_wayland_only() {
     # A Wayland desktop without X (weston, headless): the clock runs, and says once, in one
-    # line, what Wayland does not let it do and how to get it.
+    # line, what Wayland does not let it do and how to get it; with a tray's watcher on
+    # the session bus, that its tray item shows the Reading, and the item registers.
     XDG_RUNTIME_DIR="$QUENDAL_DESKTOP_DIR" weston --backend=headless-backend.so \
         --socket=wayland-quendal --idle-time=0 >"$work/weston.log" 2>&1 &
-    local weston=$!
+    local weston=$! tray said
     wait_for "weston's socket" test -S "$QUENDAL_DESKTOP_DIR/wayland-quendal"
-    env -u DISPLAY XDG_RUNTIME_DIR="$QUENDAL_DESKTOP_DIR" WAYLAND_DISPLAY=wayland-quendal \
-        "${AT_TIME[@]}" FAKETIME="@2026-12-08 03:25:46" "$EXE" 2>"$work/stderr" &
-    pid=$!
-    sleep 2
-    if kill -0 "$pid" 2>/dev/null && [ "$(wc -l <"$work/stderr")" -eq 1 ] &&
-        grep -q 'Xwayland' "$work/stderr"; then
-        pass "on Wayland alone it runs and says: $(cat "$work/stderr")"
-    else
-        fail "on Wayland alone: $(kill -0 "$pid" 2>/dev/null && echo running || echo ended), said: $(cat "$work/stderr")"
-    fi
-    kill "$pid" "$weston" 2>/dev/null || true
-    wait "$pid" "$weston" 2>/dev/null || true
+    for tray in "" "its tray item shows the Reading"; do
+        [ -z "$tray" ] || start_watcher || continue
+        env -u DISPLAY XDG_RUNTIME_DIR="$QUENDAL_DESKTOP_DIR" WAYLAND_DISPLAY=wayland-quendal \
+            "${AT_TIME[@]}" FAKETIME="@2026-12-08 03:25:46" "$EXE" 2>"$work/stderr" &
+        pid=$!
+        sleep 2
+        said=$(cat "$work/stderr")
+        if kill -0 "$pid" 2>/dev/null && [ "$(wc -l <"$work/stderr")" -eq 1 ] &&
+            grep -q 'Xwayland' <<<"$said" && { [ -z "$tray" ] || registered; } &&
+            { [ -n "$tray" ] || ! grep -q tray <<<"$said"; } && grep -q "$tray" <<<"$said"; then
+            pass "on Wayland alone it runs and says: $said"
+        else
+            fail "on Wayland alone${tray:+ with a tray}: $(kill -0 "$pid" 2>/dev/null && echo running || echo ended), said: $said"
+        fi
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    kill "$weston" 2>/dev/null || true
+    wait "$weston" 2>/dev/null || true
     pid=
     : >"$work/stderr"
 }
