@@ -97,11 +97,9 @@ std::vector<TrayItem::MenuItem> TrayItem::menu() const {
     return items;
 }
 
-bool TrayItem::aboutToShow() {
+void TrayItem::aboutToShow() {
     autostartOn_ = autostart_ && autostart_->enabled();
-    const MenuState before = menuShown_;
     menuMayHaveChanged();
-    return menuShown_ != before;
 }
 
 bool TrayItem::choose(int id) {

@@ -67,8 +67,8 @@ class TrayItem {
 
     std::string_view label() const { return label_.latest(); }
     std::vector<MenuItem> menu() const;
-    // Before the menu is shown: reads again what the menu shows; true when it changed.
-    bool aboutToShow();
+    // Before the menu is shown: reads again what the menu shows, and says when it changed.
+    void aboutToShow();
     // A menu item chosen; false for an id that names no item that can be chosen.
     bool choose(int id);
     // The item itself clicked: the strip comes up, or goes down when it is up.

@@ -309,13 +309,21 @@ QList<int> MenuObject::EventGroup(const MenuEvents& events) {
     return errors;
 }
 
+// The menu is laid out afresh at every opening: a host that missed an update while it
+// was still setting itself up (GNOME's, for one made just after the item registered) then
+// shows the truth all the same, at the cost of one small answer.
 bool MenuObject::AboutToShow(int id) {
-    return known(id) && notifier_.item_.aboutToShow();
+    if (!known(id)) {
+        return false;
+    }
+    notifier_.item_.aboutToShow();
+    return true;
 }
 
 QList<int> MenuObject::AboutToShowGroup(const QList<int>&, QList<int>& idErrors) {
     idErrors = {};
-    return notifier_.item_.aboutToShow() ? QList<int>{0} : QList<int>{};
+    notifier_.item_.aboutToShow();
+    return {0};
 }
 
 namespace {
@@ -344,25 +352,35 @@ StatusNotifier::StatusNotifier(const FormDesign& design, ModelHost& host, Window
           [this](std::chrono::nanoseconds delay) {
               labelTimer_.start(std::chrono::ceil<std::chrono::milliseconds>(delay));
           },
-          TrayItem::Port{
-              [this](std::string_view label) {
-                  label_ = qstring(label);
-                  emit itemObject_.XAyatanaNewLabel(label_, itemObject_.labelGuide());
-                  propertiesChanged({{QStringLiteral("XAyatanaLabel"), label_}});
-              },
-              [this](std::string_view said) {
-                  tooltip_ = qstring(said);
-                  emit itemObject_.NewToolTip();
-              },
-              [this](int count) { showCount(count); },
-              [this](TrayItem::Status status) {
-                  status_ = status;
-                  emit itemObject_.NewStatus(statusName(status));
-              },
-              [this] { emit menuObject_.LayoutUpdated(++revision_, 0); }, std::move(quit),
-              [](std::string_view why) {
-                  std::fprintf(stderr, "quendal: %.*s\n", static_cast<int>(why.size()), why.data());
-              }}) {
+          TrayItem::Port{[this](std::string_view label) {
+                             label_ = qstring(label);
+                             emit itemObject_.XAyatanaNewLabel(label_, itemObject_.labelGuide());
+                             propertiesChanged({{QStringLiteral("XAyatanaLabel"), label_}});
+                         },
+                         [this](std::string_view said) {
+                             tooltip_ = qstring(said);
+                             emit itemObject_.NewToolTip();
+                         },
+                         [this](int count) { showCount(count); },
+                         [this](TrayItem::Status status) {
+                             status_ = status;
+                             emit itemObject_.NewStatus(statusName(status));
+                         },
+                         [this] {
+                             // The items' new properties, which hosts take from this signal, then a
+                             // new layout for those that lay the menu out again.
+                             QList<MenuItemProperties> updated;
+                             for (const TrayItem::MenuItem& item : item_.menu()) {
+                                 updated.append({item.id, itemProperties(item)});
+                             }
+                             emit menuObject_.ItemsPropertiesUpdated(updated, {});
+                             emit menuObject_.LayoutUpdated(++revision_, 0);
+                         },
+                         std::move(quit),
+                         [](std::string_view why) {
+                             std::fprintf(stderr, "quendal: %.*s\n", static_cast<int>(why.size()),
+                                          why.data());
+                         }}) {
     registerTypes();
     labelTimer_.setSingleShot(true);
     QObject::connect(&labelTimer_, &QTimer::timeout, [this] { item_.labelDue(); });
