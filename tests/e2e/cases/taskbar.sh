@@ -178,14 +178,19 @@ PROPERTIES
 }
 
 case_tray_item_paced() {
-    # A watcher that comes after the clock, at the alarm and a thousand times as fast: the
-    # label runs at five changes a second, no more, and the item asks for attention
-    # until the bell is silenced.
+    # A watcher that comes after the clock, and another after it has gone; at the alarm and
+    # a thousand times as fast: the label runs at five changes a second, no more, and the
+    # item asks for attention until the bell is silenced.
     local changes
     start_clock "@2026-12-08 14:59:58 x1000" || return 0
     sleep 1
     start_watcher || return 0
     wait_for "the item registered with a later watcher" registered && pass "registered with a later watcher"
+    # The watcher goes away and another comes, as when the desktop's shell restarts.
+    kill "${case_pids[-1]}"
+    start_watcher || return 0
+    wait_for "the item registered again with a new watcher" registered &&
+        pass "registered again with a new watcher"
     wait_for "NeedsAttention at the alarm" item_has Status NeedsAttention && pass "NeedsAttention at the alarm"
     dbus-monitor --session "type='signal',member='XAyatanaNewLabel'" >"$work/labels" 2>/dev/null &
     case_pids+=($!)
