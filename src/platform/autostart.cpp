@@ -1,5 +1,6 @@
 #include "platform/autostart.h"
 
+#include <cerrno>
 #include <fstream>
 #include <system_error>
 
@@ -53,8 +54,9 @@ std::optional<std::string> Autostart::set(bool enabled) const {
         out << content_;
         out.close();
         if (!out) {
+            const std::error_code written(errno, std::generic_category());
             std::filesystem::remove(partial, error);
-            return "cannot write " + partial.string();
+            return failure("cannot write", partial, written);
         }
     }
     std::filesystem::rename(partial, entry_, error);

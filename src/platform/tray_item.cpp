@@ -1,7 +1,5 @@
 #include "platform/tray_item.h"
 
-#include <algorithm>
-
 namespace quendal {
 namespace {
 
@@ -16,8 +14,7 @@ constexpr int kQuit = 12;
 TrayItem::TrayItem(const FormDesign& design, ModelHost& host, WindowSpeech& speech,
                    std::optional<Autostart> autostart, MonoClock now, TextPacer::Wake wakeLabel,
                    Port port)
-    : design_(design),
-      host_(host),
+    : host_(host),
       speech_(speech),
       autostart_(std::move(autostart)),
       now_(std::move(now)),

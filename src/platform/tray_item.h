@@ -84,7 +84,6 @@ class TrayItem {
     MenuState menuState() const;
     void menuMayHaveChanged();
 
-    const FormDesign& design_;
     ModelHost& host_;
     WindowSpeech& speech_;
     std::optional<Autostart> autostart_;

@@ -2,6 +2,7 @@
 
 #include <QDBusArgument>
 #include <QDBusConnection>
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
@@ -285,12 +286,15 @@ MenuItemPropertiesList MenuObject::GetGroupProperties(const QList<int>& ids,
 
 QDBusVariant MenuObject::GetProperty(int id, const QString& name) {
     for (const TrayItem::MenuItem& item : notifier_.item_.menu()) {
-        if (item.id == id) {
-            return QDBusVariant(itemProperties(item).value(name));
+        const QVariant value = itemProperties(item).value(name);
+        if (item.id == id && value.isValid()) {
+            return QDBusVariant(value);
         }
     }
-    known(id);
-    return {};
+    if (known(id)) {
+        sendErrorReply(QDBusError::InvalidArgs, QStringLiteral("no property %1").arg(name));
+    }
+    return QDBusVariant(QString());
 }
 
 void MenuObject::Event(int id, const QString& eventId, const QDBusVariant&, uint) {
