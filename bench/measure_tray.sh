@@ -22,16 +22,14 @@ trap finish EXIT
 start_virtual_desktop 1280x800x24 gnome-shell
 shell=$(pgrep -x gnome-shell | head -n 1)
 
-ticks=$(getconf CLK_TCK)
-cpu() { awk '{print $14 + $15}' "/proc/$1/stat"; }
-# percent PID...: the processes' share of one core over the next SECONDS, each.
-percent() {
+source "$(dirname "$0")/measure_lib.sh"
+# shares PID...: each process's share of one core over the next `seconds`.
+shares() {
     local before=() pid i=0 out=
-    for pid; do before+=("$(cpu "$pid")"); done
+    for pid; do before+=("$(cpu_ticks "/proc/$pid/stat")"); done
     sleep "$seconds"
     for pid; do
-        out+="$(awk -v t="$(($(cpu "$pid") - before[i]))" -v hz="$ticks" -v s="$seconds" \
-            'BEGIN {printf "%.1f", t * 100 / hz / s}') "
+        out+="$(percent "$(cpu_ticks "/proc/$pid/stat") - ${before[i]}") "
         i=$((i + 1))
     done
     echo "$out"
@@ -55,7 +53,7 @@ changes() {
     dbus-monitor --session "type='signal',member='XAyatanaNewLabel'" >"$work/labels" 2>/dev/null &
     local monitor=$!
     sleep 0.3
-    echo "$1 $(percent "$shell" "$clock") $(grep -c member=XAyatanaNewLabel "$work/labels")"
+    echo "$1 $(shares "$shell" "$clock") $(grep -c member=XAyatanaNewLabel "$work/labels")"
     kill "$monitor"
 }
 
@@ -68,7 +66,7 @@ start_stand_in() {
 
 sleep 3
 for run in $(seq "$runs"); do
-    echo "alone $(percent "$shell") - 0" >>"$work/results"
+    echo "alone $(shares "$shell") - 0" >>"$work/results"
     start_clock "2026-12-08 03:25:46"
     changes still >>"$work/results"
     stop_clock
@@ -87,7 +85,6 @@ for run in $(seq "$runs"); do
     stop_clock
 done
 
-median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
 echo "| the shell with | label changes/s | shell CPU % | clock CPU % |"
 echo "|---|---|---|---|"
 for what in alone still stand-in-1 stand-in-2 stand-in-5 stand-in-10 stand-in-20 caption running; do

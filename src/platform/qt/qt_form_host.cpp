@@ -7,7 +7,6 @@
 #include <QScreen>
 #include <QToolButton>
 #include <QWindow>
-#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
