@@ -52,7 +52,7 @@ done
 # With Orca, which turns the screen reader on.
 eval "$(dbus-daemon --session --fork --print-address=1 --print-pid=1 |
     { read -r a; read -r p; echo "export DBUS_SESSION_BUS_ADDRESS='$a'; bus_pid=$p"; })"
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+GSETTINGS_BACKEND=memory /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 orca --replace >/dev/null 2>&1 &
 orca_pid=$!
 sleep 5

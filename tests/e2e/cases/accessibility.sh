@@ -7,7 +7,9 @@ case_screen_reader() {
     # moment, minimised and restored; the modes are radio buttons; and name changes come
     # at most about once a second each, not at every refresh.
     reader() { /usr/bin/python3 "$E2E_DIR/atspi_reader.py" "$@"; }
-    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    # The launcher keeps the screen reader's switch in GSettings; on a machine with dconf,
+    # whose service the test's bus cannot start, a switch turned on there would be lost.
+    GSETTINGS_BACKEND=memory /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
     case_pids+=($!)
     for tries in $(seq 100); do
         dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
