@@ -6,7 +6,8 @@ QUENDAL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # To build and run the clock. Lato's Black face stands in for the digits' designed face
 # where that is not installed.
 QUENDAL_BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-qpa-plugins
-                        qt6-wayland libx11-dev fonts-lato)
+                        qt6-wayland libx11-dev libxcb-screensaver0-dev libxcb-dpms0-dev
+                        fonts-lato)
 # A virtual X desktop, for running the clock where there is no screen.
 QUENDAL_DESKTOP_PACKAGES=(xvfb openbox x11-utils xdotool)
 # To build and run the tests as well: the end-to-end tests drive the real program on a
@@ -14,7 +15,8 @@ QUENDAL_DESKTOP_PACKAGES=(xvfb openbox x11-utils xdotool)
 QUENDAL_TEST_PACKAGES=(libgtest-dev libgmock-dev "${QUENDAL_DESKTOP_PACKAGES[@]}" wmctrl
                        faketime imagemagick file desktop-file-utils appstream clang-format
                        mutter dbus-daemon dbus-bin at-spi2-core python3-pyatspi dpkg-dev
-                       lintian icewm fluxbox weston unzip python3-gi libglib2.0-bin)
+                       lintian icewm fluxbox weston unzip python3-gi libglib2.0-bin
+                       python3-dbusmock x11-xserver-utils)
 # To build and run the benchmarks.
 QUENDAL_BENCH_PACKAGES=(libbenchmark-dev)
 # To cross-build the Windows program, and to run it under Wine (32-bit and 64-bit).

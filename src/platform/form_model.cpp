@@ -34,7 +34,7 @@ FormModel::FormModel(const FormDesign& design, TextPacer& pacer, Port port, Mono
 void FormModel::setReading(const Reading& reading, const ModeSelection& modes) {
     reading_ = reading;
     modes_ = modes;
-    if (progress_) {
+    if (progress_ && !progressHeld_) {
         progress_->offer(progressOf(reading, modes), modes, now_);
     }
     if (port_.showReading) {
@@ -93,6 +93,13 @@ void FormModel::stateReported(WindowState state) {
 void FormModel::closedByUser() {
     raiseEvent(unload_);
     pacer_.flush();
+}
+
+void FormModel::holdProgress(bool held) {
+    progressHeld_ = held;
+    if (progress_ && !held) {
+        progress_->offer(progressOf(reading_, modes_), modes_, now_);
+    }
 }
 
 CheckBoxModel::CheckBoxModel(const ControlDesign& design, Port port)
@@ -168,8 +175,17 @@ void CommandButtonModel::userClicks() {
     }
 }
 
-TimerModel::TimerModel(const TimerDesign& design, Port port) : port_(std::move(port)) {
+TimerModel::TimerModel(const TimerDesign& design, Port port)
+    : port_(std::move(port)), designed_(design.intervalMs) {
     setEnabled(design.enabled);
+}
+
+void TimerModel::setMinimumInterval(std::chrono::milliseconds minimum) {
+    const auto before = interval();
+    minimum_ = minimum;
+    if (enabled_ && interval() != before) {
+        port_.start(interval());
+    }
 }
 
 void TimerModel::setEnabled(bool enabled) {
@@ -179,7 +195,7 @@ void TimerModel::setEnabled(bool enabled) {
     }
     enabled_ = enabled;
     if (enabled) {
-        port_.start();
+        port_.start(interval());
     } else {
         port_.stop();
     }
@@ -193,7 +209,24 @@ void TimerModel::fires() {
 }
 
 ModelHost::ModelHost(MonoClock now, TextPacer::Wake wake)
-    : now_(std::move(now)), pacer_(now_, std::move(wake)) {}
+    : now_(std::move(now)), pacer_(now_, std::move(wake)) {
+    listening_ = audience_.listen([this](Pace pace) { paceChanged(pace); });
+}
+
+void ModelHost::paceChanged(Pace pace) {
+    if (!built_) {
+        return;
+    }
+    const bool unseen = pace == Pace::Unseen;
+    timer_->setMinimumInterval(Audience::minimumInterval(pace));
+    if (pacer_.held() && !unseen) {
+        // Seen again: the Reading of this moment is refreshed while the texts are still
+        // held, and then shown at once.
+        timer_->fires();
+    }
+    form_->holdProgress(unseen);
+    pacer_.hold(unseen);
+}
 
 const ModelHost::Entry& ModelHost::entry(std::string_view name) const {
     const auto found = controls_.find(name);
@@ -284,6 +317,7 @@ void ModelHost::build(const FormDesign& design, FormModel::Port window,
     timerName_ = design.timer.name;
     timer_ = std::make_unique<TimerModel>(design.timer, maker.makeTimer(design.timer));
     built_ = true;
+    paceChanged(audience_.pace());
 }
 
 bool ModelHost::enabled(std::string_view name) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <map>
@@ -10,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "platform/audience.h"
 #include "platform/controls.h"
 #include "platform/design.h"
 #include "platform/focus_rules.h"
@@ -66,6 +68,9 @@ class FormModel final : public Form {
     void stateReported(WindowState state);
     // The user closes the window: Unload, and the last caption goes out.
     void closedByUser();
+    // While held (nobody can see the screen), the taskbar button's bar and count keep
+    // what they show; released, they catch up with the latest Reading.
+    void holdProgress(bool held);
 
   private:
     void apply();
@@ -83,6 +88,7 @@ class FormModel final : public Form {
     Reading reading_;
     ModeSelection modes_;
     std::optional<TaskbarProgress> progress_;
+    bool progressHeld_ = false;
     WindowState state_;
     // States the program asked for lately, oldest first, whose confirmation by the
     // platform may still come after a later change.
@@ -179,7 +185,8 @@ class CommandButtonModel final : public CommandButton {
 class TimerModel final : public Timer {
   public:
     struct Port {
-        std::function<void()> start;  // fire every interval from now on
+        // Fire every `interval` from now on, in place of any earlier rhythm.
+        std::function<void(std::chrono::milliseconds interval)> start;
         std::function<void()> stop;
     };
     TimerModel(const TimerDesign& design, Port port);
@@ -188,11 +195,18 @@ class TimerModel final : public Timer {
     void setEnabled(bool enabled) override;
     void onTimer(EventHandler handler) override { timer_ = std::move(handler); }
 
+    // The designed interval, or `minimum` where that is longer: a running timer takes the
+    // new rhythm at once.
+    void setMinimumInterval(std::chrono::milliseconds minimum);
+    std::chrono::milliseconds interval() const { return std::max(designed_, minimum_); }
+
     // From the binding: the interval has passed.
     void fires();
 
   private:
     Port port_;
+    std::chrono::milliseconds designed_;
+    std::chrono::milliseconds minimum_{0};
     bool enabled_ = false;
     EventHandler timer_;
 };
@@ -235,6 +249,10 @@ class ModelHost : public FormHost {
     // Start, then the toolkit's event loop.
     int run() override;
 
+    // Whether anyone can see the screen, and whether the system saves power: the binding
+    // reports what its desktop's services say, and the window runs at the pace they make.
+    Audience& audience() { return audience_; }
+
     // From the binding: the user has clicked the named button, which, a check box, now
     // shows `checked`. Raises its Click as its kind has it.
     void userClicked(std::string_view name, bool checked = false);
@@ -266,8 +284,11 @@ class ModelHost : public FormHost {
     const Entry& entry(std::string_view name) const;
     template <typename Model>
     Model& model(std::string_view name);
+    void paceChanged(Pace pace);
 
     MonoClock now_;
+    Audience audience_;
+    Audience::Listening listening_;
     TextPacer pacer_;
     std::map<std::string, OptionGroup, std::less<>> groups_;
     std::unique_ptr<FormModel> form_;

@@ -27,7 +27,7 @@ void TextPacer::changed(PacedText& text) {
         text.changed_ = true;
         changed_.push_back(&text);
     }
-    if (wakeRequested_) {
+    if (wakeRequested_ || held_) {
         return;
     }
     wakeRequested_ = true;
@@ -42,6 +42,9 @@ void TextPacer::forget(PacedText& text) {
 
 void TextPacer::frameDue() {
     wakeRequested_ = false;
+    if (held_) {
+        return;
+    }
     const MonoTime now = now_();
     if (handedOver_ && now < last_ + frame_) {
         // Woken early, as a coarse timer may do: the frame has not come yet.
@@ -54,6 +57,16 @@ void TextPacer::frameDue() {
 
 void TextPacer::flush() {
     handOver(now_());
+}
+
+void TextPacer::hold(bool held) {
+    if (held == held_) {
+        return;
+    }
+    held_ = held;
+    if (!held) {
+        handOver(now_());
+    }
 }
 
 void TextPacer::handOver(MonoTime now) {

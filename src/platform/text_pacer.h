@@ -40,6 +40,10 @@ class TextPacer {
     void frameDue();
     // Hands every changed text over now, frame or not: for a window about to go.
     void flush();
+    // While held (nobody can see the screen), texts set are kept and none is handed over;
+    // released, the latest go out at once.
+    void hold(bool held);
+    bool held() const { return held_; }
 
   private:
     friend class PacedText;
@@ -53,6 +57,7 @@ class TextPacer {
     MonoTime last_{};
     bool handedOver_ = false;
     bool wakeRequested_ = false;
+    bool held_ = false;
     std::vector<PacedText*> changed_;
 };
 

@@ -31,22 +31,53 @@ TrayItem::TrayItem(const FormDesign& design, ModelHost& host, WindowSpeech& spee
     }
     autostartOn_ = autostart_ && autostart_->enabled();
     menuShown_ = menuState();
+    listening_ = host_.audience().listen([this](Pace pace) { paceChanged(pace); });
 }
 
 void TrayItem::offer(const Reading& reading, const ModeSelection& modes) {
     label_.set(reading.caption.view());
-    const int count = progressOf(reading, modes).count;
-    if (count != count_) {
-        count_ = count;
-        port_.showCount(count);
+    count_ = progressOf(reading, modes).count;
+    if (unseen_) {
+        // The alarm may ring meanwhile: the tray asks for attention all the same.
+        statusMayHaveChanged();
+    } else {
+        showCount();
     }
 }
 
 void TrayItem::tick() {
+    if (unseen_) {
+        return;
+    }
     const std::string said = speech_.reading();
     if (tooltip_.due(said, now_())) {
         port_.showTooltip(said);
     }
+    statusMayHaveChanged();
+    menuMayHaveChanged();
+}
+
+void TrayItem::paceChanged(Pace pace) {
+    const bool unseen = pace == Pace::Unseen;
+    if (unseen == unseen_) {
+        return;
+    }
+    unseen_ = unseen;
+    labelPacer_.hold(unseen);
+    if (!unseen) {
+        showCount();
+        tick();
+    }
+}
+
+void TrayItem::showCount() {
+    if (count_ && count_ != countShown_) {
+        countShown_ = count_;
+        port_.showCount(*count_);
+    }
+}
+
+void TrayItem::statusMayHaveChanged() {
     const Status status = !bell_.empty() && host_.checkBox(bell_).value() == 1
                               ? Status::NeedsAttention
                               : Status::Active;
@@ -54,7 +85,6 @@ void TrayItem::tick() {
         status_ = status;
         port_.showStatus(status);
     }
-    menuMayHaveChanged();
 }
 
 TrayItem::MenuState TrayItem::menuState() const {

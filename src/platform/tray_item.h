@@ -62,6 +62,10 @@ class TrayItem {
     // A few times a second: the tooltip, the status and the menu catch up with the window,
     // whose state may change while no refresh runs.
     void tick();
+    // While nobody can see the screen, the label, the count and the tooltip keep what
+    // they show; the status still asks for attention when the bell rings. Seen again,
+    // they catch up at once.
+    void paceChanged(Pace pace);
     // The binding's wake-up for the label (see TextPacer::Wake).
     void labelDue() { labelPacer_.frameDue(); }
 
@@ -83,6 +87,8 @@ class TrayItem {
     };
     MenuState menuState() const;
     void menuMayHaveChanged();
+    void statusMayHaveChanged();
+    void showCount();
 
     ModelHost& host_;
     WindowSpeech& speech_;
@@ -95,9 +101,12 @@ class TrayItem {
     std::vector<const ControlDesign*> modes_;
     std::string_view bell_;
     std::optional<int> count_;
+    std::optional<int> countShown_;
+    bool unseen_ = false;
     Status status_ = Status::Active;
     bool autostartOn_ = false;
     MenuState menuShown_;
+    Audience::Listening listening_;
 };
 
 }  // namespace quendal

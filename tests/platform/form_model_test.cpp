@@ -156,16 +156,27 @@ TEST(ControlModels, OneOptionOfAGroupIsSelectedAndATimerKeepsItsRhythm) {
     EXPECT_TRUE(options[2]->selected() && !options[0]->selected() && !options[1]->selected());
     EXPECT_EQ(clicks, 2) << "the selected one, clicked again, clicks again";
 
-    int starts = 0, stops = 0;
-    TimerModel prog(windowDesign().timer, {[&] { ++starts; }, [&] { ++stops; }});
+    using std::chrono::milliseconds;
+    std::vector<milliseconds> starts;
+    int stops = 0;
+    TimerModel prog(windowDesign().timer,
+                    {[&](milliseconds interval) { starts.push_back(interval); }, [&] { ++stops; }});
     prog.setEnabled(true);
+    prog.setMinimumInterval(milliseconds(1000));  // nobody sees the screen
+    prog.setMinimumInterval(milliseconds(1000));
+    prog.setEnabled(false);
+    prog.setMinimumInterval(milliseconds(100));  // stopped: taken at the next start
+    prog.setEnabled(true);
+    prog.setMinimumInterval(milliseconds(0));
     prog.setEnabled(false);
     prog.setEnabled(false);
     int firings = 0;
     prog.onTimer([&] { ++firings; });
     prog.fires();  // one that was queued before it stopped
-    EXPECT_EQ(starts, 1) << "enabled by design, and again: one start";
-    EXPECT_EQ(stops, 1);
+    EXPECT_EQ(starts, (std::vector<milliseconds>{milliseconds(1), milliseconds(1000),
+                                                 milliseconds(100), milliseconds(1)}))
+        << "enabled by design, and again: one start; each new rhythm at once";
+    EXPECT_EQ(stops, 2);
     EXPECT_EQ(firings, 0);
 }
 

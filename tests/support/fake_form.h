@@ -36,7 +36,7 @@ class FakeFormHost final : private FakeTime, public ModelHost, private ControlMa
         : ModelHost(time_.source(), [](std::chrono::nanoseconds) {}) {
         applied_ = design.state;
         build(design,
-              FormModel::Port{[](std::string_view) {},
+              FormModel::Port{[this](std::string_view caption) { shownCaption_ = caption; },
                               [this](WindowState state) {
                                   if (state != applied_) {
                                       applied_ = state;
@@ -87,6 +87,15 @@ class FakeFormHost final : private FakeTime, public ModelHost, private ControlMa
     }
 
     bool shown() const { return shown_; }
+    // The caption the window shows, which the frames hand over (frame()).
+    const std::string& shownCaption() const { return shownCaption_; }
+    // A frame of the screen goes by: what the pacer holds back is handed over.
+    void frame() {
+        time_.now += std::chrono::milliseconds(20);
+        pacer().frameDue();
+    }
+    // The interval the timer was last started with; none while it is stopped.
+    std::optional<std::chrono::milliseconds> timerInterval() const { return timerInterval_; }
     // How often the program, not the user, changed the window's state to `state`.
     int programStateSets(WindowState state) const {
         return programStateSets_[static_cast<int>(state)];
@@ -110,7 +119,8 @@ class FakeFormHost final : private FakeTime, public ModelHost, private ControlMa
         return showEnabled(c.name);
     }
     TimerModel::Port makeTimer(const TimerDesign&) override {
-        return {[] {}, [] {}};
+        return {[this](std::chrono::milliseconds interval) { timerInterval_ = interval; },
+                [this] { timerInterval_.reset(); }};
     }
 
     // A control being disabled hands the focus on, as a binding does.
@@ -128,6 +138,8 @@ class FakeFormHost final : private FakeTime, public ModelHost, private ControlMa
     WindowState applied_;
     int programStateSets_[3] = {};
     bool shown_ = false;
+    std::optional<std::chrono::milliseconds> timerInterval_;
+    std::string shownCaption_;
 };
 
 class FakeBeeper final : public Beeper {

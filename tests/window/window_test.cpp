@@ -4,7 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/tray_item.h"
 #include "support/fake_clock.h"
@@ -257,6 +259,120 @@ TEST_F(WindowTest, RingingAlarmBeepsEveryRefreshUntilSilencedAndNeverReturns) {
     EXPECT_EQ(host.form().windowState(), WindowState::Minimized) << "raised once per run";
 }
 
+// While nobody can see the screen the clock refreshes once a second for the alarm alone
+// and shows nothing new; the alarm comes at its instant all the same, and once the screen
+// is seen again the Reading of that moment is shown at once.
+TEST_F(WindowTest, UnseenTheClockShowsNothingNewYetRingsAtItsInstant) {
+    using std::chrono::milliseconds;
+    clock.set(2026, 12, 8, 14, 59, 58);
+    start();
+    tick();
+    host.frame();
+    EXPECT_EQ(host.shownCaption(), "62 49 76 851");
+    const struct {
+        const char* what;
+        std::optional<std::pair<SightSource, bool>> report;
+        std::optional<std::pair<PowerSource, bool>> power;
+        float second;  // past 14:59
+        bool refresh;  // the timer fires, after the report
+        milliseconds interval;
+        const char* shown;
+        WindowState state;
+        int beeps;
+    } steps[] = {
+        {"the power saver: slower, shown",
+         {},
+         {{PowerSource::PowerProfiles, true}},
+         58.5F,
+         true,
+         milliseconds(100),
+         "62 49 82 638",
+         WindowState::Minimized,
+         0},
+        {"locked",
+         {{SightSource::LoginSession, false}},
+         {},
+         59,
+         true,
+         milliseconds(1000),
+         "62 49 82 638",
+         WindowState::Minimized,
+         0},
+        {"the clock jumps back while unseen",
+         {},
+         {},
+         10,
+         true,
+         milliseconds(1000),
+         "62 49 82 638",
+         WindowState::Minimized,
+         0},
+        {"the alarm's instant, unseen: up and ringing, nothing shown",
+         {},
+         {},
+         60.5F,
+         true,
+         milliseconds(1000),
+         "62 49 82 638",
+         WindowState::Normal,
+         1},
+        {"the screen saver too",
+         {{SightSource::GnomeScreenSaver, false}},
+         {},
+         61,
+         true,
+         milliseconds(1000),
+         "62 49 82 638",
+         WindowState::Normal,
+         2},
+        {"unlocked, the screen saver still on",
+         {{SightSource::LoginSession, true}},
+         {},
+         62,
+         true,
+         milliseconds(1000),
+         "62 49 82 638",
+         WindowState::Normal,
+         3},
+        {"seen: refreshed and shown at once, at the power saver's pace again",
+         {{SightSource::GnomeScreenSaver, true}},
+         {},
+         62,
+         false,
+         milliseconds(100),
+         "Quendal",
+         WindowState::Normal,
+         4},
+        {"the power saver off",
+         {},
+         {{PowerSource::PowerProfiles, false}},
+         62,
+         true,
+         milliseconds(1),
+         "Quendal",
+         WindowState::Normal,
+         5},
+    };
+    for (const auto& step : steps) {
+        clock.set(2026, 12, 8, 53940.0F + step.second);
+        if (step.report) {
+            host.audience().report(step.report->first, step.report->second);
+        }
+        if (step.power) {
+            host.audience().report(step.power->first, step.power->second);
+        }
+        if (step.refresh) {
+            tick();
+        }
+        host.frame();
+        EXPECT_EQ(host.timerInterval(), step.interval) << step.what;
+        EXPECT_EQ(host.shownCaption(), step.shown) << step.what;
+        EXPECT_EQ(host.form().windowState(), step.state) << step.what;
+        EXPECT_EQ(beeper.beeps(), step.beeps) << step.what;
+    }
+    EXPECT_EQ(labels(), "62|50|23|148") << "the labels have the Reading of the moment seen";
+}
+
 TEST_F(WindowTest, ClickBeforeTheAlarmDisarmsItAndRingsTheBellInstead) {
     clock.set(2026, 12, 8, 12, 0, 0);
     start();
@@ -346,15 +462,17 @@ TEST_F(WindowTest, TheTrayItemShowsTheReadingAndItsMenuDoesWhatItSays) {
     WindowSpeech speech{windowDesign(), host};
     std::string told;
     int quits = 0;
-    TrayItem tray{
-        windowDesign(),
-        host,
-        speech,
-        Autostart(*entry, "[Desktop Entry]\n"),
-        steadyNow,
-        [](std::chrono::nanoseconds) {},
-        {[](std::string_view) {}, [](std::string_view) {}, [](int) {}, [](TrayItem::Status) {},
-         [] {}, [&] { ++quits; }, [&](std::string_view why) { told = why; }}};
+    int count = -1;
+    TrayItem::Status status = TrayItem::Status::Active;
+    TrayItem tray{windowDesign(),
+                  host,
+                  speech,
+                  Autostart(*entry, "[Desktop Entry]\n"),
+                  steadyNow,
+                  [](std::chrono::nanoseconds) {},
+                  {[](std::string_view) {}, [](std::string_view) {}, [&](int c) { count = c; },
+                   [&](TrayItem::Status s) { status = s; }, [] {}, [&] { ++quits; },
+                   [&](std::string_view why) { told = why; }}};
     // The menu in one line: the checked item marked.
     const auto menu = [&] {
         std::string line;
@@ -400,6 +518,17 @@ TEST_F(WindowTest, TheTrayItemShowsTheReadingAndItsMenuDoesWhatItSays) {
     EXPECT_TRUE(tray.choose(10));
     EXPECT_NE(told.find("cannot make"), std::string::npos) << told;
     EXPECT_EQ(menu().find("*Start"), std::string::npos);
+    // Unseen, the count stands still while the ringing bell still asks for attention;
+    // seen again, the count catches up at once.
+    EXPECT_EQ(count, 14);
+    host.audience().report(SightSource::XScreenSaver, false);
+    clock.set(2026, 12, 8, 15, 0, 0);
+    tick();
+    tray.offer(host.form().reading(), host.form().modes());
+    EXPECT_EQ(count, 14);
+    EXPECT_EQ(status, TrayItem::Status::NeedsAttention);
+    host.audience().report(SightSource::XScreenSaver, true);
+    EXPECT_EQ(count, 62);
     EXPECT_TRUE(tray.choose(12));
     EXPECT_EQ(quits, 1);
 }

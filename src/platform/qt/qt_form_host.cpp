@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "platform/field_colours.h"
+#include "platform/qt/qt_audience_watch.h"
 #include "platform/qt/qt_high_contrast.h"
 #include "platform/qt/qt_pictures.h"
 #include "platform/qt/qt_status_notifier.h"
@@ -163,7 +164,8 @@ QtFormHost::QtFormHost(const FormDesign& design, MonoClock now)
                   }
               }},
           kConfirmationTime, *this);
-    if (sessionBusExists()) {
+    sessionBus_ = sessionBusExists();
+    if (sessionBus_) {
         tray_ = std::make_unique<StatusNotifier>(
             design, *this, speech_, [this] { return widget_.internalWinId(); },
             [this] { widget_.close(); });
@@ -181,6 +183,13 @@ QtFormHost::QtFormHost(const FormDesign& design, MonoClock now)
         }
     });
     speechTimer_.start();
+    speechPace_ = audience().listen([this](Pace pace) {
+        if (pace == Pace::Unseen) {
+            speechTimer_.stop();
+        } else if (!speechTimer_.isActive()) {
+            speechTimer_.start();
+        }
+    });
 
     const auto order = focusOrder(design);
     for (std::size_t i = 1; i < order.size(); ++i) {
@@ -192,6 +201,11 @@ QtFormHost::QtFormHost(const FormDesign& design, MonoClock now)
 }
 
 QtFormHost::~QtFormHost() = default;
+
+void QtFormHost::watchTheDesktop() {
+    busWatches_ = watchTheDesktopBuses(audience(), sessionBus_);
+    xScreenWatch_ = XScreenWatch::watch(audience());
+}
 
 PacedText::Show QtFormHost::makeLabel(const ControlDesign& design) {
     auto* label = new QLabel(strip_);
@@ -243,10 +257,10 @@ std::function<void(bool)> QtFormHost::makeCommandButton(const ControlDesign& des
     return [button](bool on) { button->setEnabled(on); };
 }
 
-TimerModel::Port QtFormHost::makeTimer(const TimerDesign& design) {
+TimerModel::Port QtFormHost::makeTimer(const TimerDesign&) {
     progTimer_.setTimerType(Qt::PreciseTimer);
-    progTimer_.setInterval(design.intervalMs);
-    return {[this] { progTimer_.start(); }, [this] { progTimer_.stop(); }};
+    return {[this](std::chrono::milliseconds interval) { progTimer_.start(interval); },
+            [this] { progTimer_.stop(); }};
 }
 
 // A button that shows only its picture: no text, not even beside it.

@@ -21,6 +21,7 @@
 
 namespace quendal::qt {
 
+class BusServiceWatch;
 class HighContrastWatch;
 class StatusNotifier;
 class QtFormHost;
@@ -50,6 +51,10 @@ class QtFormHost final : public ModelHost, private ControlMaker {
     QtFormHost(const QtFormHost&) = delete;
     QtFormHost& operator=(const QtFormHost&) = delete;
     ~QtFormHost() override;
+
+    // Hears, from then on, what the desktop's services say of whether anyone sees the
+    // screen and whether the system saves power.
+    void watchTheDesktop();
 
     FormWidget& widget() { return widget_; }
     // The widget that shows the named control.
@@ -96,8 +101,14 @@ class QtFormHost final : public ModelHost, private ControlMaker {
     std::vector<std::pair<QLabel*, const ControlDesign*>> labels_;
     std::unique_ptr<HighContrastWatch> highContrast_;
     std::unique_ptr<FramingWatch> framingWatch_;
+    bool sessionBus_ = false;
     // The tray item, where there is a session bus to offer it on.
     std::unique_ptr<StatusNotifier> tray_;
+    // The screen reader's notices stop while nobody can see the screen.
+    Audience::Listening speechPace_;
+    // Last, so that they go first: nothing reports to the models once they are gone.
+    std::vector<std::unique_ptr<BusServiceWatch>> busWatches_;
+    std::unique_ptr<XScreenWatch> xScreenWatch_;
 };
 
 }  // namespace quendal::qt

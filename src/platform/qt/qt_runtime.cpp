@@ -134,7 +134,9 @@ class QtRuntime final : public Runtime {
     }
 
     std::unique_ptr<FormHost> createForm(const FormDesign& design) override {
-        return std::make_unique<qt::QtFormHost>(design);
+        auto host = std::make_unique<qt::QtFormHost>(design);
+        host->watchTheDesktop();
+        return host;
     }
     const WallClock& clock() const override { return clock_; }
     Beeper& beeper() override { return beeper_; }

@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QAbstractNativeEventFilter>
+#include <QTimer>
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <optional>
+
+#include "platform/audience.h"
 
 class QWidget;
 
@@ -40,6 +44,35 @@ class FramingWatch final : public QAbstractNativeEventFilter {
     void* display_;
     unsigned long window_;
     bool installed_ = true;
+};
+
+// The X server's own word on whether anyone sees the screen: its screen saver (the
+// MIT-SCREEN-SAVER extension's notices) and, where the server sends notices of it, the
+// display's power (DPMS 1.2). A server that says the display's power only when asked is
+// not asked: without its notices the clock could stay dark once the display is back.
+class XScreenWatch final : public QAbstractNativeEventFilter {
+  public:
+    // None elsewhere than X. Its first word comes on the event loop.
+    static std::unique_ptr<XScreenWatch> watch(Audience& audience);
+    XScreenWatch(const XScreenWatch&) = delete;
+    XScreenWatch& operator=(const XScreenWatch&) = delete;
+    ~XScreenWatch() override;
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr* result) override;
+
+  private:
+    XScreenWatch(Audience& audience, void* connection);
+    void takeFirstAnswers();
+
+    Audience& audience_;
+    void* connection_;
+    // The screen saver's notice, and the DPMS extension's opcode once it sends notices.
+    std::optional<std::uint8_t> saverEvent_;
+    std::optional<std::uint8_t> dpmsOpcode_;
+    unsigned int saverQuery_ = 0;
+    unsigned int dpmsVersionQuery_ = 0;
+    unsigned int dpmsInfoQuery_ = 0;
+    QTimer firstAnswers_;
 };
 
 }  // namespace quendal::qt

@@ -110,9 +110,8 @@ std::function<void(bool)> Win32FormHost::showEnabled(HWND hwnd) {
     };
 }
 
-TimerModel::Port Win32FormHost::makeTimer(const TimerDesign& design) {
-    const std::chrono::milliseconds interval(design.intervalMs);
-    return {[this, interval] { timers_.startRefresh(interval); },
+TimerModel::Port Win32FormHost::makeTimer(const TimerDesign&) {
+    return {[this](std::chrono::milliseconds interval) { timers_.startRefresh(interval); },
             [this] { timers_.stopRefresh(); }};
 }
 
