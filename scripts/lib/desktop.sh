@@ -233,7 +233,23 @@ stop_session_bus() {
     [ -n "${QUENDAL_BUS_PID:-}" ] && kill "$QUENDAL_BUS_PID" 2>/dev/null
     QUENDAL_BUS_PID=
     unset DBUS_SESSION_BUS_ADDRESS
+    [ -n "${QUENDAL_SYSTEM_BUS_PID:-}" ] && kill "$QUENDAL_SYSTEM_BUS_PID" 2>/dev/null
+    QUENDAL_SYSTEM_BUS_PID=
+    unset DBUS_SYSTEM_BUS_ADDRESS
     return 0
+}
+
+# A system bus of the script's own beside it, for the services a test fakes there (a
+# login manager, a power daemon), so that the machine's own stay out; stopped with the
+# session bus.
+start_system_bus() {
+    local address config
+    config=$(mktemp)
+    sed 's|<type>session</type>|<type>system</type>|' "$QUENDAL_BUS_CONFIG" >"$config"
+    { read -r address && read -r QUENDAL_SYSTEM_BUS_PID; } < <(dbus-daemon \
+        --config-file="$config" --fork --print-address=1 --print-pid=1)
+    rm -f "$config"
+    export DBUS_SYSTEM_BUS_ADDRESS=$address
 }
 
 # end_desktop [PID...]: the end of a script on the virtual desktop, its EXIT trap's, whatever

@@ -29,6 +29,7 @@ trap cleanup EXIT
 # A command of the driver that fails ends the table: it says which.
 trap 'echo "FAIL: window_e2e.sh stopped at line $LINENO: $BASH_COMMAND" >&2' ERR
 start_session_bus
+start_system_bus
 start_virtual_desktop
 program_setup
 run_table

@@ -37,6 +37,7 @@ using OwnedDC = Owned<HDC, DeleteDC>;
 using OwnedIcon = Owned<HICON, DestroyIcon>;
 using OwnedImageList = Owned<HIMAGELIST, ImageList_Destroy>;
 using OwnedHandle = Owned<HANDLE, CloseHandle>;
+using OwnedPowerNotification = Owned<HPOWERNOTIFY, UnregisterPowerSettingNotification>;
 
 // The system's timer resolution raised to a millisecond for as long as it is held.
 class RaisedTimerPeriod {

@@ -59,6 +59,7 @@ Win32FormHost::Win32FormHost(const FormDesign& design, HINSTANCE instance, MonoC
     window_.colourFields();
     window_.place();
     readRefreshRate();
+    audienceWatch_.emplace(window_.handle(), audience());
     ready_ = true;
 }
 
@@ -192,6 +193,7 @@ void Win32FormHost::sized(WPARAM kind) {
         }
         focus_.giveBack();
     }
+    runForEfficiency(kind == SIZE_MINIMIZED);
     form().stateReported(stateFromSize(kind, form().windowState()));
 }
 
@@ -234,6 +236,7 @@ void Win32FormHost::readRefreshRate() {
 
 void Win32FormHost::closed() {
     form().closedByUser();
+    audienceWatch_.reset();
     window_.destroy();
     PostQuitMessage(0);
 }
@@ -279,6 +282,11 @@ std::optional<LRESULT> Win32FormHost::handleMessage(UINT message, WPARAM wParam,
     if (message == taskbar_.createdMessage()) {
         taskbar_.buttonCreated();
         return 0;
+    }
+    if (audienceWatch_) {
+        if (const auto answer = audienceWatch_->handle(message, wParam, lParam)) {
+            return answer;
+        }
     }
     switch (message) {
         case WM_COMMAND:

@@ -8,6 +8,7 @@
 
 #include "platform/design.h"
 #include "platform/form_model.h"
+#include "platform/win32/win32_audience_watch.h"
 #include "platform/win32/win32_focus.h"
 #include "platform/win32/win32_taskbar.h"
 #include "platform/win32/win32_timers.h"
@@ -64,6 +65,8 @@ class Win32FormHost final : public ModelHost, private ControlMaker {
     FormWindow window_;
     KeyboardFocus focus_;
     TaskbarButton taskbar_;
+    // Ended with the window, before it goes (closed()).
+    std::optional<AudienceWatch> audienceWatch_;
 };
 
 }  // namespace quendal::win32

@@ -5,6 +5,8 @@
 namespace quendal::win32 {
 namespace {
 
+constexpr std::chrono::milliseconds kSlowRefresh{100};
+
 // Windows 10 1803 and later; older ones refuse it.
 constexpr DWORD kHighResolutionTimer = 0x00000002;
 
@@ -39,6 +41,7 @@ void TimerLoop::set(HANDLE timer, std::chrono::nanoseconds due, LONG period) {
 }
 
 void TimerLoop::startRefresh(std::chrono::milliseconds interval) {
+    refreshInterval_ = interval;
     set(refreshTimer_.get(), interval, static_cast<LONG>(interval.count()));
 }
 
@@ -67,6 +70,12 @@ int TimerLoop::run(const std::function<void(MSG&)>& dispatch) {
             MsgWaitForMultipleObjectsEx(2, timers, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         if (woke == WAIT_OBJECT_0) {
             refresh_();
+            // A slow refresh (nobody sees the screen, or the system saves power) leaves
+            // any message to the next wait, which finds it long before the timer fires
+            // again: each look at the queue is a call into the system.
+            if (refreshInterval_ >= kSlowRefresh) {
+                continue;
+            }
         } else if (woke == WAIT_OBJECT_0 + 1) {
             frame_();
         } else if (woke == WAIT_FAILED) {

@@ -39,6 +39,7 @@ class TimerLoop {
     OwnedHandle refreshTimer_;
     OwnedHandle frameTimer_;
     std::optional<RaisedTimerPeriod> period_;
+    std::chrono::milliseconds refreshInterval_{0};
 };
 
 }  // namespace quendal::win32
