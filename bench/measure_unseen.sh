@@ -16,11 +16,10 @@ runs=${4:-3}
 seconds=${5:-4}
 source "$(dirname "$0")/../scripts/lib/desktop.sh"
 work=$(mktemp -d)
-mocks=()
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all
 export WINEDLLOVERRIDES='mscoree=d;mshtml=d;winemenubuilder.exe=d'
 if file "$windows_program" | grep -q 'PE32+'; then loader=/usr/lib/wine/wine64; else loader=/usr/lib/wine/wine; fi
-trap 'kill ${mocks[@]+"${mocks[@]}"} 2>/dev/null; wineserver -k 2>/dev/null; stop_session_bus; stop_virtual_desktop; rm -rf "$work"' EXIT
+trap 'kill ${fakes[@]+"${fakes[@]}"} 2>/dev/null; wineserver -k 2>/dev/null; stop_session_bus; stop_virtual_desktop; rm -rf "$work"' EXIT
 start_session_bus
 start_system_bus
 start_virtual_desktop 1280x800x24 openbox+tint2
@@ -28,48 +27,20 @@ start_virtual_desktop 1280x800x24 openbox+tint2
 source "$(dirname "$0")/measure_lib.sh"
 at_0325="@$(date -d 'tomorrow 03:25' '+%Y-%m-%d %H:%M:%S')"
 
-# The faked services, each on its bus, started once and ready to answer.
-mock() {
-    local name=$1 bus=--session tries
-    shift
-    [ "${1:-}" = --system ] && bus=--system
-    /usr/bin/python3 -m dbusmock "$@" >/dev/null 2>&1 &
-    mocks+=($!)
-    for tries in $(seq 100); do
-        gdbus call "$bus" --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
-            --method org.freedesktop.DBus.NameHasOwner "$name" 2>/dev/null | grep -q true && return 0
-        sleep 0.05
-    done
-    echo "the faked $name did not start" >&2
-    return 1
-}
-on() { gdbus call "--$1" --dest "$2" --object-path "$3" --method "$4" -- "${@:5}" >/dev/null; }
-mock org.freedesktop.login1 --system --template logind
-on system org.freedesktop.login1 /org/freedesktop/login1 org.freedesktop.DBus.Mock.AddSession auto seat0 1000 user true
-mock org.gnome.ScreenSaver --template gnome_screensaver
-mock org.freedesktop.ScreenSaver org.freedesktop.ScreenSaver /org/freedesktop/ScreenSaver org.freedesktop.ScreenSaver
-on session org.freedesktop.ScreenSaver /org/freedesktop/ScreenSaver org.freedesktop.DBus.Mock.AddMethod '' GetActive '' b 'ret = False'
-mock net.hadess.PowerProfiles --system --template power_profiles_daemon
+source "$(dirname "$0")/../scripts/lib/desktop_services.sh"
+fakes=()
+for source in logind gnome freedesktop power-saver; do
+    fake_source "$source"
+done
 
-# set STATE on|off: what each source says.
+# set STATE on|off: what the state's source says; none for the clock seen as ever.
 set_state() {
-    local on=$2 b=false profile=balanced
-    [ "$on" = on ] && b=true profile=power-saver
     case $1 in
         running | alone) ;;
-        logind) on system org.freedesktop.login1 /org/freedesktop/login1/session/auto \
-            org.freedesktop.login1.Session.SetLockedHint "$b" ;;
-        gnome) on session org.gnome.ScreenSaver /org/gnome/ScreenSaver org.gnome.ScreenSaver.SetActive "$b" ;;
-        freedesktop) on session org.freedesktop.ScreenSaver /org/freedesktop/ScreenSaver \
-            org.freedesktop.DBus.Mock.EmitSignal org.freedesktop.ScreenSaver ActiveChanged b "[<$b>]" ;;
-        x) if [ "$on" = on ]; then xset s activate; else xset s reset; fi ;;
-        power-saver) on system net.hadess.PowerProfiles /net/hadess/PowerProfiles \
-            org.freedesktop.DBus.Properties.Set net.hadess.PowerProfiles ActiveProfile "<\"$profile\">" ;;
-        locked) "$loader" "$session_change" "$([ "$on" = on ] && echo lock || echo unlock)" ;;
+        locked) say_source session "$2" ;;
+        *) say_source "$1" "$2" ;;
     esac
 }
-
-wakeups() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ {n += $2} END {print n + 0}'; }
 
 # sample NAME STATE PID WIN: one sample of `seconds`; appends
 # "name state wakeups/s program% desktop% captions/s".

@@ -291,6 +291,10 @@ window_of() {
     return 1
 }
 
+# wakeups PID: the program's context switches so far, of all its threads: each one a
+# wake-up (under Wine, each call into wineserver is one too).
+wakeups() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ {n += $2} END {print n + 0}'; }
+
 # The title a taskbar shows for the window.
 window_title() {
     xprop -id "$1" _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p'

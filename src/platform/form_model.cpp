@@ -96,8 +96,9 @@ void FormModel::closedByUser() {
 }
 
 void FormModel::holdProgress(bool held) {
+    const bool released = progressHeld_ && !held;
     progressHeld_ = held;
-    if (progress_ && !held) {
+    if (progress_ && released) {
         progress_->offer(progressOf(reading_, modes_), modes_, now_);
     }
 }

@@ -39,15 +39,17 @@ for theme in window_state alarm accessibility displays taskbar unseen; do
     source "$E2E_DIR/cases/$theme.sh"
 done
 
-# What a case left running, ended: the program, the bell counter and the helpers it
-# started (case_pids), so that the next case begins on a clean desktop.
+# What a case left running, ended: the program, the bell counter, the helpers it started
+# (case_pids) and the desktop services it faked (fakes: scripts/lib/desktop_services.sh),
+# so that the next case begins on a clean desktop.
 case_pids=()
+fakes=()
 end_case() {
     local p
-    for p in "$pid" "$bell_counter" ${case_pids[@]+"${case_pids[@]}"}; do
+    for p in "$pid" "$bell_counter" ${case_pids[@]+"${case_pids[@]}"} ${fakes[@]+"${fakes[@]}"}; do
         [ -z "$p" ] || { kill "$p" 2>/dev/null && wait "$p" 2>/dev/null; } || true
     done
-    pid='' bell_counter='' case_pids=()
+    pid='' bell_counter='' case_pids=() fakes=()
     return 0
 }
 

@@ -3,118 +3,76 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <vector>
+#include <sstream>
+#include <string>
 
 namespace quendal {
 namespace {
 
-using S = SightSource;
-using P = PowerSource;
+// One report a word: the source's letter, then what it now says: '-' unseen (or saving
+// power), '+' seen (or not saving), '0' gone away. Sight: L logind, G GNOME's screen saver,
+// F the freedesktop one, X the X server's, D the display's power, K Windows' lock, C its
+// connection. Power: P and Q the daemon's two names, W Windows' saver.
+void hear(Audience& audience, const std::string& word) {
+    const std::string sight = "LGFXDKC";
+    const std::string power = "PQW";
+    const bool says = word[1] == '-';
+    if (const auto at = sight.find(word[0]); at != std::string::npos) {
+        const auto source = static_cast<SightSource>(at);
+        word[1] == '0' ? audience.forget(source) : audience.report(source, !says);
+    } else {
+        const auto source = static_cast<PowerSource>(power.find(word[0]));
+        word[1] == '0' ? audience.forget(source) : audience.report(source, says);
+    }
+}
 
-// One report, or a source going away.
-struct Step {
-    enum Kind { Seen, Unseen, Gone, Saving, NotSaving } kind;
-    std::optional<S> sight = {};
-    std::optional<P> power = {};
-    Pace after;
-};
-Step seen(S s, Pace after) {
-    return {Step::Seen, s, {}, after};
-}
-Step unseen(S s, Pace after) {
-    return {Step::Unseen, s, {}, after};
-}
-Step gone(S s, Pace after) {
-    return {Step::Gone, s, {}, after};
-}
-Step saving(P p, Pace after) {
-    return {Step::Saving, {}, p, after};
-}
-Step notSaving(P p, Pace after) {
-    return {Step::NotSaving, {}, p, after};
+// F full, S saving, U unseen.
+char letter(Pace pace) {
+    return "FSU"[static_cast<int>(pace)];
 }
 
 TEST(Audience, UnseenWhileAnySourceSaysSoAndSlowerWhileTheSystemSavesPower) {
-    const Pace F = Pace::Full, U = Pace::Unseen, V = Pace::Saving;
     const struct {
         const char* what;
-        std::vector<Step> steps;
+        const char* reports;
+        const char* paces;  // after each report
         int changesHeard;
     } cases[] = {
-        {"a lock and its unlock", {unseen(S::LoginSession, U), seen(S::LoginSession, F)}, 2},
-        {"two sources, the first to speak the first to clear",
-         {unseen(S::LoginSession, U), unseen(S::GnomeScreenSaver, U), seen(S::LoginSession, U),
-          seen(S::GnomeScreenSaver, F)},
-         2},
-        {"two sources, the last to speak the first to clear",
-         {unseen(S::XScreenSaver, U), unseen(S::DisplayPower, U), seen(S::DisplayPower, U),
-          seen(S::XScreenSaver, F)},
-         2},
-        {"a source that goes away counts as seen",
-         {unseen(S::FreedesktopScreenSaver, U), gone(S::FreedesktopScreenSaver, F)},
-         2},
-        {"one gone, another still unseen",
-         {unseen(S::SessionLock, U), unseen(S::SessionConnection, U), gone(S::SessionLock, U),
-          seen(S::SessionConnection, F)},
-         2},
-        {"seen without unseen, and unseen twice: nothing new",
-         {seen(S::GnomeScreenSaver, F), unseen(S::GnomeScreenSaver, U),
-          unseen(S::GnomeScreenSaver, U), seen(S::GnomeScreenSaver, F),
-          seen(S::GnomeScreenSaver, F)},
-         2},
-        {"saving power slows the clock; unseen goes further, and back to saving",
-         {saving(P::PowerProfiles, V), unseen(S::LoginSession, U), seen(S::LoginSession, V),
-          notSaving(P::PowerProfiles, F)},
-         4},
-        {"saving while either name of the daemon says so",
-         {saving(P::PowerProfiles, V), saving(P::UpowerPowerProfiles, V),
-          notSaving(P::PowerProfiles, V), notSaving(P::UpowerPowerProfiles, F)},
-         2},
-        {"the daemon going away ends its saving",
-         {saving(P::SystemPowerSaving, V), notSaving(P::SystemPowerSaving, F),
-          saving(P::SystemPowerSaving, V)},
-         3},
-        {"a lock and unlock at once, saving meanwhile",
-         {unseen(S::SessionLock, U), saving(P::SystemPowerSaving, U), seen(S::SessionLock, V)},
-         2},
+        {"a lock and its unlock", "L- L+", "UF", 2},
+        {"the first to speak the first to clear", "L- G- L+ G+", "UUUF", 2},
+        {"the last to speak the first to clear", "X- D- D+ X+", "UUUF", 2},
+        {"a source that goes away counts as seen", "F- F0", "UF", 2},
+        {"one gone, another still unseen", "K- C- K0 C+", "UUUF", 2},
+        {"seen without unseen, unseen twice: nothing new", "G+ G- G- G+ G+", "FUUFF", 2},
+        {"saving slows; unseen goes further, and back", "P- L- L+ P+", "SUSF", 4},
+        {"saving while either name of the daemon says so", "P- Q- P+ Q+", "SSSF", 2},
+        {"the saver going away ends its saving", "W- W0 W-", "SFS", 3},
+        {"a lock and unlock, saving meanwhile", "K- W- K+", "UUS", 2},
     };
     for (const auto& c : cases) {
         Audience audience;
-        std::vector<Pace> heard;
-        const Audience::Listening listening =
-            audience.listen([&](Pace pace) { heard.push_back(pace); });
-        for (std::size_t i = 0; i < c.steps.size(); ++i) {
-            const Step& step = c.steps[i];
-            switch (step.kind) {
-                case Step::Seen:
-                case Step::Unseen:
-                    audience.report(*step.sight, step.kind == Step::Seen);
-                    break;
-                case Step::Gone:
-                    audience.forget(*step.sight);
-                    break;
-                case Step::Saving:
-                case Step::NotSaving:
-                    audience.report(*step.power, step.kind == Step::Saving);
-                    break;
-            }
-            EXPECT_EQ(audience.pace(), step.after) << c.what << ", step " << i;
-            if (!heard.empty()) {
-                EXPECT_EQ(heard.back(), audience.pace()) << c.what << ", step " << i;
-            }
+        std::string heard;
+        const auto listening = audience.listen([&](Pace pace) { heard += letter(pace); });
+        std::istringstream reports(c.reports);
+        std::string paces;
+        for (std::string word; reports >> word;) {
+            hear(audience, word);
+            paces += letter(audience.pace());
         }
-        EXPECT_EQ(static_cast<int>(heard.size()), c.changesHeard) << c.what;
+        EXPECT_EQ(paces, c.paces) << c.what;
+        EXPECT_EQ(static_cast<int>(heard.size()), c.changesHeard) << c.what << ": " << heard;
+        EXPECT_EQ(heard.back(), paces.back()) << c.what;
     }
-    EXPECT_EQ(Audience::minimumInterval(F).count(), 0);
-    EXPECT_EQ(Audience::minimumInterval(V).count(), 100);
-    EXPECT_EQ(Audience::minimumInterval(U).count(), 1000);
+    EXPECT_EQ(Audience::minimumInterval(Pace::Full).count(), 0);
+    EXPECT_EQ(Audience::minimumInterval(Pace::Saving).count(), 100);
+    EXPECT_EQ(Audience::minimumInterval(Pace::Unseen).count(), 1000);
 }
 
 TEST(Audience, AListenerThatHasGoneHearsNothing) {
     Audience audience;
     int first = 0, second = 0;
     std::optional<Audience::Listening> firstListening = audience.listen([&](Pace) { ++first; });
-    const Audience::Listening secondListening = audience.listen([&](Pace) { ++second; });
+    const auto secondListening = audience.listen([&](Pace) { ++second; });
     audience.report(SightSource::LoginSession, false);
     firstListening.reset();
     audience.report(SightSource::LoginSession, true);

@@ -263,111 +263,53 @@ TEST_F(WindowTest, RingingAlarmBeepsEveryRefreshUntilSilencedAndNeverReturns) {
 // and shows nothing new; the alarm comes at its instant all the same, and once the screen
 // is seen again the Reading of that moment is shown at once.
 TEST_F(WindowTest, UnseenTheClockShowsNothingNewYetRingsAtItsInstant) {
-    using std::chrono::milliseconds;
     clock.set(2026, 12, 8, 14, 59, 58);
     start();
     tick();
     host.frame();
     EXPECT_EQ(host.shownCaption(), "62 49 76 851");
+    // L logind, G a screen saver, P the power saver; '-' unseen (or saving), '+' not.
+    const auto say = [&](std::string_view word) {
+        const bool on = word[1] == '-';
+        if (word[0] == 'P') {
+            host.audience().report(PowerSource::PowerProfiles, on);
+        } else {
+            host.audience().report(
+                word[0] == 'L' ? SightSource::LoginSession : SightSource::GnomeScreenSaver, !on);
+        }
+    };
     const struct {
         const char* what;
-        std::optional<std::pair<SightSource, bool>> report;
-        std::optional<std::pair<PowerSource, bool>> power;
-        float second;  // past 14:59
-        bool refresh;  // the timer fires, after the report
-        milliseconds interval;
+        const char* report;  // "": none
+        float second;        // past 14:59
+        bool refresh;        // the timer fires, after the report
+        int interval;        // ms
         const char* shown;
-        WindowState state;
+        bool up;
         int beeps;
     } steps[] = {
-        {"the power saver: slower, shown",
-         {},
-         {{PowerSource::PowerProfiles, true}},
-         58.5F,
-         true,
-         milliseconds(100),
-         "62 49 82 638",
-         WindowState::Minimized,
-         0},
-        {"locked",
-         {{SightSource::LoginSession, false}},
-         {},
-         59,
-         true,
-         milliseconds(1000),
-         "62 49 82 638",
-         WindowState::Minimized,
-         0},
-        {"the clock jumps back while unseen",
-         {},
-         {},
-         10,
-         true,
-         milliseconds(1000),
-         "62 49 82 638",
-         WindowState::Minimized,
-         0},
-        {"the alarm's instant, unseen: up and ringing, nothing shown",
-         {},
-         {},
-         60.5F,
-         true,
-         milliseconds(1000),
-         "62 49 82 638",
-         WindowState::Normal,
+        {"the power saver: slower, shown", "P-", 58.5F, true, 100, "62 49 82 638", false, 0},
+        {"locked", "L-", 59, true, 1000, "62 49 82 638", false, 0},
+        {"the clock jumps back while unseen", "", 10, true, 1000, "62 49 82 638", false, 0},
+        {"the alarm's instant, unseen: up, ringing", "", 60.5F, true, 1000, "62 49 82 638", true,
          1},
-        {"the screen saver too",
-         {{SightSource::GnomeScreenSaver, false}},
-         {},
-         61,
-         true,
-         milliseconds(1000),
-         "62 49 82 638",
-         WindowState::Normal,
-         2},
-        {"unlocked, the screen saver still on",
-         {{SightSource::LoginSession, true}},
-         {},
-         62,
-         true,
-         milliseconds(1000),
-         "62 49 82 638",
-         WindowState::Normal,
-         3},
-        {"seen: refreshed and shown at once, at the power saver's pace again",
-         {{SightSource::GnomeScreenSaver, true}},
-         {},
-         62,
-         false,
-         milliseconds(100),
-         "Quendal",
-         WindowState::Normal,
-         4},
-        {"the power saver off",
-         {},
-         {{PowerSource::PowerProfiles, false}},
-         62,
-         true,
-         milliseconds(1),
-         "Quendal",
-         WindowState::Normal,
-         5},
+        {"the screen saver too", "G-", 61, true, 1000, "62 49 82 638", true, 2},
+        {"unlocked, the screen saver still on", "L+", 62, true, 1000, "62 49 82 638", true, 3},
+        {"seen: refreshed and shown at once", "G+", 62, false, 100, "Quendal", true, 4},
+        {"the power saver off", "P+", 62, true, 1, "Quendal", true, 5},
     };
     for (const auto& step : steps) {
         clock.set(2026, 12, 8, 53940.0F + step.second);
-        if (step.report) {
-            host.audience().report(step.report->first, step.report->second);
-        }
-        if (step.power) {
-            host.audience().report(step.power->first, step.power->second);
+        if (*step.report) {
+            say(step.report);
         }
         if (step.refresh) {
             tick();
         }
         host.frame();
-        EXPECT_EQ(host.timerInterval(), step.interval) << step.what;
+        EXPECT_EQ(host.timerInterval(), std::chrono::milliseconds(step.interval)) << step.what;
         EXPECT_EQ(host.shownCaption(), step.shown) << step.what;
-        EXPECT_EQ(host.form().windowState(), step.state) << step.what;
+        EXPECT_EQ(host.form().windowState() == WindowState::Normal, step.up) << step.what;
         EXPECT_EQ(beeper.beeps(), step.beeps) << step.what;
     }
     EXPECT_EQ(labels(), "62|50|23|148") << "the labels have the Reading of the moment seen";

@@ -3,76 +3,28 @@
 # desktop's service says it, faked on the test's own buses (Debian's python3-dbusmock) or
 # sent to the Windows program's window as Windows sends it. Sourced by cases.sh.
 
-# mock SERVICE [--system] ARGUMENTS...: a faked service on the test's bus, ready to answer.
-mock() {
-    local name=$1 bus=--session tries
-    shift
-    [ "${1:-}" = --system ] && bus=--system
-    /usr/bin/python3 -m dbusmock "$@" >"$work/mock-$name" 2>&1 &
-    case_pids+=($!)
-    mock_pid=$!
-    for tries in $(seq 100); do
-        gdbus call "$bus" --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
-            --method org.freedesktop.DBus.NameHasOwner "$name" 2>/dev/null | grep -q true && return 0
-        sleep 0.05
-    done
-    fail "the faked $name did not start: $(cat "$work/mock-$name")"
-    return 1
-}
-# on BUS NAME PATH METHOD ARGUMENTS...: a call to a faked service.
-on() { gdbus call "--$1" --dest "$2" --object-path "$3" --method "$4" -- "${@:5}" >/dev/null; }
-session_path=/org/freedesktop/login1/session/auto
-login() { on system org.freedesktop.login1 "$@"; }
+source "$E2E_DIR/../../scripts/lib/desktop_services.sh"
+session_change=${QUENDAL_SESSION_CHANGE:-}
 
-# The program's context switches so far, all its threads: each one a wake-up.
-wakeups() { cat /proc/"$pid"/task/*/status 2>/dev/null | awk '/ctxt_switches/ {n += $2} END {print n + 0}'; }
-
-# The source named makes the screen unseen, or seen again. Windows: the session.
+# The freedesktop screen saver answers GetActive with the wrong type, which the program
+# must take as unsaid; it says it is active twice, and it is seen again by going away.
 unseen_by() {
-    case $1 in
-        session) "$loader" "$QUENDAL_SESSION_CHANGE" lock ;;
-        logind) login "$session_path" org.freedesktop.login1.Session.SetLockedHint true ;;
-        logind-inactive)
-            login "$session_path" org.freedesktop.DBus.Mock.UpdateProperties \
-                org.freedesktop.login1.Session "{'Active': <false>}" ;;
-        gnome) on session org.gnome.ScreenSaver /org/gnome/ScreenSaver org.gnome.ScreenSaver.SetActive true ;;
-        freedesktop)
-            # Said twice: once is enough.
-            local twice
-            for twice in 1 2; do
-                on session org.freedesktop.ScreenSaver /org/freedesktop/ScreenSaver \
-                    org.freedesktop.DBus.Mock.EmitSignal org.freedesktop.ScreenSaver ActiveChanged b '[<true>]'
-            done ;;
-        x) xset s activate ;;
-    esac
+    say_source "$1" on
+    [ "$1" != freedesktop ] || say_source "$1" on
 }
 seen_by() {
-    case $1 in
-        session) "$loader" "$QUENDAL_SESSION_CHANGE" unlock ;;
-        logind) login "$session_path" org.freedesktop.login1.Session.SetLockedHint false ;;
-        logind-inactive)
-            login "$session_path" org.freedesktop.DBus.Mock.UpdateProperties \
-                org.freedesktop.login1.Session "{'Active': <true>}" ;;
-        gnome) on session org.gnome.ScreenSaver /org/gnome/ScreenSaver org.gnome.ScreenSaver.SetActive false ;;
-        # The screen saver goes away while active: what it said no longer holds.
-        freedesktop) kill "$mock_pid" ;;
-        x) xset s reset ;;
-    esac
+    if [ "$1" = freedesktop ]; then
+        kill "$freedesktop_pid"
+    else
+        say_source "$1" off
+    fi
 }
-# The services a source needs, faked; the freedesktop screen saver answers GetActive with
-# the wrong type, which the program must take as unsaid.
 fake_services_for() {
-    case $1 in
-        logind | logind-inactive)
-            mock org.freedesktop.login1 --system --template logind &&
-                login /org/freedesktop/login1 org.freedesktop.DBus.Mock.AddSession auto seat0 1000 user true ;;
-        gnome) mock org.gnome.ScreenSaver --template gnome_screensaver ;;
-        freedesktop)
-            mock org.freedesktop.ScreenSaver org.freedesktop.ScreenSaver /org/freedesktop/ScreenSaver \
-                org.freedesktop.ScreenSaver &&
-                on session org.freedesktop.ScreenSaver /org/freedesktop/ScreenSaver \
-                    org.freedesktop.DBus.Mock.AddMethod '' GetActive '' s 'ret = "no"' ;;
-    esac
+    if [ "$1" = freedesktop ]; then
+        fake_source freedesktop s '"no"' && freedesktop_pid=$fake_pid
+    else
+        fake_source "$1"
+    fi
 }
 
 case_quiet_while_unseen() {
@@ -89,9 +41,9 @@ case_quiet_while_unseen() {
         unseen_by "$source"
         sleep 0.5
         a=$(window_title "$win")
-        woke=$(wakeups)
+        woke=$(wakeups "$pid")
         sleep 2
-        woke=$(($(wakeups) - woke))
+        woke=$(($(wakeups "$pid") - woke))
         b=$(window_title "$win")
         [ "$a" = "$b" ] && pass "unseen ($source): the caption stands still at '$a'" ||
             fail "unseen ($source): the caption moved from '$a' to '$b'"
@@ -108,7 +60,7 @@ case_quiet_while_unseen() {
         end_case
     done
     if [ "$program" = qt ]; then
-        mock org.freedesktop.login1 --system --template logind &&
+        fake org.freedesktop.login1 --system --template logind &&
             start_clock "@2026-12-08 03:25:46" && wait_for "a caption line" caption_is_line &&
             a=$(window_title "$win") && sleep 0.5 && [ "$(window_title "$win")" != "$a" ] &&
             pass "a login manager without the caller's session: the clock runs" ||
@@ -157,9 +109,8 @@ caption_changes() {
 case_power_saver() {
     # The power-profiles daemon in power-saver: the caption changes ten times a second at
     # most, and still runs; back to balanced, it runs at the screen's pace again.
-    mock net.hadess.PowerProfiles --system --template power_profiles_daemon || return 0
-    on system net.hadess.PowerProfiles /net/hadess/PowerProfiles org.freedesktop.DBus.Properties.Set \
-        net.hadess.PowerProfiles ActiveProfile '<"power-saver">'
+    fake_source power-saver || return 0
+    say_source power-saver on
     start_clock "@2026-12-08 03:25:46" || return 0
     wait_for "a running caption" caption_is_line || return 0
     sleep 0.5
@@ -168,8 +119,7 @@ case_power_saver() {
     [ "$saving" -ge 4 ] && [ "$saving" -le 22 ] &&
         pass "power saver: $saving caption changes in 2 s" ||
         fail "power saver: $saving caption changes in 2 s"
-    on system net.hadess.PowerProfiles /net/hadess/PowerProfiles org.freedesktop.DBus.Properties.Set \
-        net.hadess.PowerProfiles ActiveProfile '<"balanced">'
+    say_source power-saver off
     sleep 0.3
     full=$(caption_changes 1)
     [ "$full" -gt 12 ] && pass "balanced: $full caption changes in 1 s" ||

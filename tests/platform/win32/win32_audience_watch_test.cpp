@@ -14,7 +14,6 @@
 namespace {
 
 using quendal::Audience;
-using quendal::Pace;
 using quendal::win32::AudienceWatch;
 
 constexpr GUID kDisplay = {
@@ -60,58 +59,57 @@ int main() {
     std::optional<AudienceWatch> watch(std::in_place, window, audience);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&*watch));
 
-    const Pace F = Pace::Full, U = Pace::Unseen, S = Pace::Saving;
+    // A session change (WTS_...), or a power setting (display D, energy saver E, battery
+    // saver B, another O) with its value and the value's length; then the pace: F full,
+    // S saving, U unseen.
     const struct {
         const char* what;
-        UINT message;
-        WPARAM change;        // a session change
-        const GUID* setting;  // or a power setting, with its value
+        WPARAM change;
+        char setting;
         DWORD value;
-        DWORD length;  // the value's length as the broadcast gives it
-        Pace pace;
+        DWORD length;
+        char pace;
     } rows[] = {
-        {"the session locked", WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, nullptr, 0, 0, U},
-        {"and unlocked", WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, nullptr, 0, 0, F},
-        {"the console gone", WM_WTSSESSION_CHANGE, WTS_CONSOLE_DISCONNECT, nullptr, 0, 0, U},
-        {"a remote desktop in its place", WM_WTSSESSION_CHANGE, WTS_REMOTE_CONNECT, nullptr, 0, 0,
-         F},
-        {"a log-on, which says nothing of the screen", WM_WTSSESSION_CHANGE, WTS_SESSION_LOGON,
-         nullptr, 0, 0, F},
-        {"the display off", WM_POWERBROADCAST, 0, &kDisplay, 0, 4, U},
-        {"locked as well", WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, nullptr, 0, 0, U},
-        {"the display dimmed: seen, but still locked", WM_POWERBROADCAST, 0, &kDisplay, 2, 4, U},
-        {"unlocked", WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, nullptr, 0, 0, F},
-        {"a value cut short changes nothing", WM_POWERBROADCAST, 0, &kDisplay, 0, 2, F},
-        {"another setting changes nothing", WM_POWERBROADCAST, 0, &kOther, 1, 4, F},
-        {"the battery saver on", WM_POWERBROADCAST, 0, &kBatterySaver, 1, 4, S},
-        {"the energy saver says off: it speaks for this Windows", WM_POWERBROADCAST, 0,
-         &kEnergySaver, 0, 4, F},
-        {"the battery saver's word is then not taken", WM_POWERBROADCAST, 0, &kBatterySaver, 1, 4,
-         F},
-        {"the energy saver at high savings", WM_POWERBROADCAST, 0, &kEnergySaver, 2, 4, S},
-        {"the display off while saving", WM_POWERBROADCAST, 0, &kDisplay, 0, 4, U},
-        {"the display on, still saving", WM_POWERBROADCAST, 0, &kDisplay, 1, 4, S},
-        {"the energy saver off", WM_POWERBROADCAST, 0, &kEnergySaver, 0, 4, F},
+        {"the session locked", WTS_SESSION_LOCK, 0, 0, 0, 'U'},
+        {"and unlocked", WTS_SESSION_UNLOCK, 0, 0, 0, 'F'},
+        {"the console gone", WTS_CONSOLE_DISCONNECT, 0, 0, 0, 'U'},
+        {"a remote desktop in its place", WTS_REMOTE_CONNECT, 0, 0, 0, 'F'},
+        {"a log-on, which says nothing of the screen", WTS_SESSION_LOGON, 0, 0, 0, 'F'},
+        {"the display off", 0, 'D', 0, 4, 'U'},
+        {"locked as well", WTS_SESSION_LOCK, 0, 0, 0, 'U'},
+        {"the display dimmed: seen, but still locked", 0, 'D', 2, 4, 'U'},
+        {"unlocked", WTS_SESSION_UNLOCK, 0, 0, 0, 'F'},
+        {"a value cut short changes nothing", 0, 'D', 0, 2, 'F'},
+        {"another setting changes nothing", 0, 'O', 1, 4, 'F'},
+        {"the battery saver on", 0, 'B', 1, 4, 'S'},
+        {"the energy saver says off: it speaks for this Windows", 0, 'E', 0, 4, 'F'},
+        {"the battery saver's word is then not taken", 0, 'B', 1, 4, 'F'},
+        {"the energy saver at high savings", 0, 'E', 2, 4, 'S'},
+        {"the display off while saving", 0, 'D', 0, 4, 'U'},
+        {"the display on, still saving", 0, 'D', 1, 4, 'S'},
+        {"the energy saver off", 0, 'E', 0, 4, 'F'},
     };
     int failures = 0;
     for (const auto& row : rows) {
         LRESULT answer = 0;
-        LRESULT expected = 0;
         if (row.setting) {
             Setting setting{};
-            setting.header.PowerSetting = *row.setting;
+            setting.header.PowerSetting = row.setting == 'D'   ? kDisplay
+                                          : row.setting == 'E' ? kEnergySaver
+                                          : row.setting == 'B' ? kBatterySaver
+                                                               : kOther;
             setting.header.DataLength = row.length;
             std::memcpy(setting.header.Data, &row.value, sizeof row.value);
             answer = SendMessageW(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE,
                                   reinterpret_cast<LPARAM>(&setting));
-            expected = TRUE;
         } else {
-            answer = SendMessageW(window, row.message, row.change, 0);
+            answer = SendMessageW(window, WM_WTSSESSION_CHANGE, row.change, 0);
         }
-        const bool ok = audience.pace() == row.pace && answer == expected;
+        const char pace = "FSU"[static_cast<int>(audience.pace())];
+        const bool ok = pace == row.pace && answer == (row.setting ? TRUE : 0);
         failures += ok ? 0 : 1;
-        std::printf("%s: %s (pace %d, answered %ld)\n", ok ? "ok" : "FAIL", row.what,
-                    static_cast<int>(audience.pace()), static_cast<long>(answer));
+        std::printf("%s: %s (%c, answered %ld)\n", ok ? "ok" : "FAIL", row.what, pace,
+                    static_cast<long>(answer));
     }
     // Unregistered before the window goes.
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
