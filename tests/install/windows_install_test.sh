@@ -94,6 +94,11 @@ for msi in "$packages"/quendal-"$version"-win32.msi "$packages"/quendal-"$versio
             echo "skipped: this machine runs no $width-bit programs, so the installed program is not started"
         elif [ ! -e "/usr/lib/$multiarch/faketime/libfaketime.so.1" ]; then
             echo "skipped: no $width-bit libfaketime here, so the installed program is not started"
+        elif [ "$width" = 32 ] &&
+            ! nm -D "/usr/lib/$multiarch/faketime/libfaketime.so.1" | grep -q clock_gettime64; then
+            # Debian's 32-bit Wine reads the clock with 64-bit time, which this libfaketime
+            # does not intercept: the program would run at the real time.
+            echo "skipped: the $width-bit libfaketime here does not reach Wine's 64-bit time, so the installed program is not started"
         else
             "${AT_TIME[@]}" LD_PRELOAD='/usr/$LIB/faketime/libfaketime.so.1' FAKETIME="$(nine_tomorrow)" \
                 "$loader" "$program/quendal.exe" >/dev/null 2>&1 &
