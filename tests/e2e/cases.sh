@@ -14,6 +14,7 @@ CASES=(
     "hold_and_pending_restart|run|run"
     "alarm_on_a_weekday_silenced_by_a_click|run|run"
     "alarm_at_the_weekend_silenced_by_space|run|run"
+    "alarm_while_locked|run|run"
     "alarm_under_gnome|run|under mutter Wine maps a window first shown minimised as a normal one, which Windows does not; the alarm itself passes there (window up, bells, silenced by a click)"
     "full_screen|run|run"
     "scaled_strip|run|run"
@@ -30,11 +31,12 @@ CASES=(
     "tray_item_paced|run|as above: no tray item on Windows"
     "taskbar_button|Linux desktops have no such calls: the launcher entry carries the bar and count (row above)|run"
     "quiet_while_unseen|run|run"
-    "alarm_while_unseen|run|run"
     "power_saver|run|Windows hands a power setting to the window by a pointer into its own process, which no other process can send: the binding's test (win32_audience_watch) sends it there"
 )
 
 source "$E2E_DIR/driver.sh"
+source "$E2E_DIR/../../scripts/lib/desktop_services.sh"
+session_change=${QUENDAL_SESSION_CHANGE:-}
 for theme in window_state alarm accessibility displays taskbar unseen; do
     source "$E2E_DIR/cases/$theme.sh"
 done

@@ -1,12 +1,17 @@
 # End-to-end cases on the alarm: the window brought up, the bell rung one at a time, and
 # silenced. Sourced by cases.sh.
 
-# alarm TIME WHAT SILENCE [WM]: the alarm comes within seconds of TIME, brings the window
-# up and rings until silenced by SILENCE (click or space).
+# alarm TIME WHAT SILENCE [WHOLE [UNSEEN]]: the alarm comes within seconds of TIME, brings
+# the window up and rings until silenced by SILENCE (click or space); minimised again, the
+# caption shows a Reading with that whole percent. With UNSEEN, a source that says nobody
+# sees the screen (scripts/lib/desktop_services.sh) says so from the start: the alarm comes
+# all the same, the caption stands still and the bell rings once a second until the source
+# says the screen is seen again.
 alarm() {
-    local time=$1 what=$2 silence=$3
+    local time=$1 what=$2 silence=$3 unseen=${5:-} before
     start_bells
     start_clock "$time" || { stop_bells; return 0; }
+    [ -z "$unseen" ] || say_source "$unseen" on
     state_is Iconic || fail "minimised before the alarm ($what)"
     sleep 0.5
     [ "$(bells)" -eq 0 ] || fail "bells before the alarm ($what)"
@@ -18,6 +23,16 @@ alarm() {
         return 0
     fi
     pass "the alarm brought the window up ($what)"
+    if [ -n "$unseen" ]; then
+        before=$(window_title "$win")
+        sleep 1.5
+        [ "$(bells)" -ge 1 ] && [ "$(window_title "$win")" = "$before" ] &&
+            pass "unseen, $(bells) bells and the caption still '$before' ($what)" ||
+            fail "unseen, $(bells) bells and the caption '$(window_title "$win")' ($what)"
+        say_source "$unseen" off
+        stop_bells
+        start_bells
+    fi
     wait_for "caption 'Quendal' at the alarm ($what, got '$(window_title "$win")')" title_is Quendal &&
         pass "caption 'Quendal' at the alarm ($what)"
     ringing "$what"
@@ -39,6 +54,12 @@ alarm() {
 
 case_alarm_on_a_weekday_silenced_by_a_click() {
     alarm "@2026-12-08 14:59:58" "Tuesday, 15:00" click 62
+}
+
+case_alarm_while_locked() {
+    local source=logind
+    [ "$program" = windows ] && source=session
+    fake_source "$source" && alarm "@2026-12-08 14:59:58" "Tuesday, 15:00, locked" click 62 "$source"
 }
 
 case_alarm_at_the_weekend_silenced_by_space() {

@@ -3,9 +3,6 @@
 # desktop's service says it, faked on the test's own buses (Debian's python3-dbusmock) or
 # sent to the Windows program's window as Windows sends it. Sourced by cases.sh.
 
-source "$E2E_DIR/../../scripts/lib/desktop_services.sh"
-session_change=${QUENDAL_SESSION_CHANGE:-}
-
 # The freedesktop screen saver answers GetActive with the wrong type, which the program
 # must take as unsaid; it says it is active twice, and it is seen again by going away.
 unseen_by() {
@@ -67,38 +64,6 @@ case_quiet_while_unseen() {
             fail "a login manager without the caller's session: the caption stands still"
         close_clock
     fi
-}
-
-case_alarm_while_unseen() {
-    # Locked a few seconds before 15:00: the alarm comes at its instant all the same, the
-    # window up and the bell ringing while nobody sees it, the caption untouched; unlocked,
-    # the window shows its name and the bell rings as ever.
-    local source=logind before
-    [ "$program" = windows ] && source=session
-    fake_services_for "$source" || return 0
-    start_bells
-    start_clock "@2026-12-08 14:59:57" || return 0
-    wait_for "a running caption" caption_is_line || return 0
-    unseen_by "$source"
-    sleep 0.3
-    before=$(window_title "$win")
-    wait_for "the window up at 15:00 while unseen" state_is Normal &&
-        pass "unseen, the alarm brought the window up"
-    sleep 1.5
-    [ "$(bells)" -ge 1 ] && pass "unseen, the bell rang $(bells) times" ||
-        fail "unseen, no bell"
-    [ "$(window_title "$win")" = "$before" ] && pass "unseen, the caption stayed '$before'" ||
-        fail "unseen, the caption changed to '$(window_title "$win")'"
-    seen_by "$source"
-    wait_for "'Quendal' once seen" title_is Quendal && pass "seen again, the caption is 'Quendal'"
-    before=$(bells)
-    sleep 1
-    [ "$(($(bells) - before))" -ge 3 ] && pass "seen again, $(($(bells) - before)) bells in a second" ||
-        fail "seen again, only $(($(bells) - before)) bells in a second"
-    click Alarm
-    silenced "seen again"
-    stop_bells
-    close_clock
 }
 
 # caption_changes SECONDS: how often the caption changes in that time.
