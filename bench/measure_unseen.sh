@@ -16,9 +16,7 @@ runs=${4:-3}
 seconds=${5:-4}
 source "$(dirname "$0")/../scripts/lib/desktop.sh"
 work=$(mktemp -d)
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all
-export WINEDLLOVERRIDES='mscoree=d;mshtml=d;winemenubuilder.exe=d'
-if file "$windows_program" | grep -q 'PE32+'; then loader=/usr/lib/wine/wine64; else loader=/usr/lib/wine/wine; fi
+use_wine "$windows_program" "$work/prefix"
 trap 'kill ${fakes[@]+"${fakes[@]}"} 2>/dev/null; wineserver -k 2>/dev/null; stop_session_bus; stop_virtual_desktop; rm -rf "$work"' EXIT
 start_session_bus
 start_system_bus

@@ -13,9 +13,7 @@ runs=${2:-5}
 seconds=${3:-5}
 source "$(dirname "$0")/../scripts/lib/desktop.sh"
 work=$(mktemp -d)
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all
-export WINEDLLOVERRIDES='mscoree=d;mshtml=d;winemenubuilder.exe=d'
-if file "$build/quendal.exe" | grep -q 'PE32+'; then loader=/usr/lib/wine/wine64; else loader=/usr/lib/wine/wine; fi
+use_wine "$build/quendal.exe" "$work/prefix"
 trap 'wineserver -k 2>/dev/null; stop_virtual_desktop; rm -rf "$work"' EXIT
 start_virtual_desktop 1280x800x24 openbox+tint2
 "$loader" wineboot -i >/dev/null 2>&1

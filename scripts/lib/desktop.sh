@@ -291,6 +291,16 @@ window_of() {
     return 1
 }
 
+# use_wine PROGRAM.EXE PREFIX: Wine as the scripts run Windows programs: in a prefix of
+# their own, quiet, asking for no Mono or Gecko; `loader` is the Wine of the program's width
+# (a 32-bit program needs Wine's 32-bit side).
+use_wine() {
+    export WINEPREFIX=$2 WINEDEBUG=-all
+    export WINEDLLOVERRIDES='mscoree=d;mshtml=d;winemenubuilder.exe=d'
+    loader=/usr/lib/wine/wine
+    if file "$1" | grep -q 'PE32+'; then loader=/usr/lib/wine/wine64; fi
+}
+
 # wakeups PID: the program's context switches so far, of all its threads: each one a
 # wake-up (under Wine, each call into wineserver is one too).
 wakeups() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ {n += $2} END {print n + 0}'; }

@@ -7,18 +7,12 @@ program_name="the Windows program"
 
 # A 32-bit program needs Wine's 32-bit side, which needs a machine that runs 32-bit
 # programs at all; some kernels refuse them ("Exec format error").
-if file "$EXE" | grep -q 'PE32+'; then
-    loader=/usr/lib/wine/wine64
-else
-    loader=/usr/lib/wine/wine
-fi
+use_wine "$EXE" "$work/prefix"
 if ! "$loader" --version >/dev/null 2>&1; then
     echo "skipped: this machine cannot run $(basename "$loader") ($("$loader" --version 2>&1 | tail -n 1))"
     rm -rf "$work"
     exit 77
 fi
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all
-export WINEDLLOVERRIDES='mscoree=d;mshtml=d;winemenubuilder.exe=d'
 
 program_setup() {
     if ! "$loader" wineboot -i >"$work/wineboot.log" 2>&1; then

@@ -4,14 +4,12 @@
 # cannot run a program of its width.
 # Usage: run_under_wine.sh PROGRAM.EXE
 set -euo pipefail
-if file "$1" | grep -q 'PE32+'; then loader=/usr/lib/wine/wine64; else loader=/usr/lib/wine/wine; fi
+source "$(dirname "$0")/../../../scripts/lib/desktop.sh"
+use_wine "$1" "$(mktemp -d)"
+trap 'wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX"; stop_virtual_desktop' EXIT
 if ! "$loader" --version >/dev/null 2>&1; then
     echo "skipped: this machine cannot run $(basename "$loader")"
     exit 77
 fi
-source "$(dirname "$0")/../../../scripts/lib/desktop.sh"
-export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES='mscoree=d;mshtml=d;winemenubuilder.exe=d'
-WINEPREFIX=$(mktemp -d)
-trap 'wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX"; stop_virtual_desktop' EXIT
 start_virtual_desktop
 "$loader" "$1"
