@@ -37,7 +37,7 @@ TrayItem::TrayItem(const FormDesign& design, ModelHost& host, WindowSpeech& spee
 void TrayItem::offer(const Reading& reading, const ModeSelection& modes) {
     label_.set(reading.caption.view());
     count_ = progressOf(reading, modes).count;
-    if (unseen_) {
+    if (labelPacer_.held()) {
         // The alarm may ring meanwhile: the tray asks for attention all the same.
         statusMayHaveChanged();
     } else {
@@ -46,7 +46,7 @@ void TrayItem::offer(const Reading& reading, const ModeSelection& modes) {
 }
 
 void TrayItem::tick() {
-    if (unseen_) {
+    if (labelPacer_.held()) {
         return;
     }
     const std::string said = speech_.reading();
@@ -59,10 +59,9 @@ void TrayItem::tick() {
 
 void TrayItem::paceChanged(Pace pace) {
     const bool unseen = pace == Pace::Unseen;
-    if (unseen == unseen_) {
+    if (unseen == labelPacer_.held()) {
         return;
     }
-    unseen_ = unseen;
     labelPacer_.hold(unseen);
     if (!unseen) {
         showCount();

@@ -102,7 +102,6 @@ class TrayItem {
     std::string_view bell_;
     std::optional<int> count_;
     std::optional<int> countShown_;
-    bool unseen_ = false;
     Status status_ = Status::Active;
     bool autostartOn_ = false;
     MenuState menuShown_;

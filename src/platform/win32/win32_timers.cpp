@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "platform/audience.h"
+
 namespace quendal::win32 {
 namespace {
-
-constexpr std::chrono::milliseconds kSlowRefresh{100};
 
 // Windows 10 1803 and later; older ones refuse it.
 constexpr DWORD kHighResolutionTimer = 0x00000002;
@@ -73,7 +73,7 @@ int TimerLoop::run(const std::function<void(MSG&)>& dispatch) {
             // A slow refresh (nobody sees the screen, or the system saves power) leaves
             // any message to the next wait, which finds it long before the timer fires
             // again: each look at the queue is a call into the system.
-            if (refreshInterval_ >= kSlowRefresh) {
+            if (refreshInterval_ >= Audience::minimumInterval(Pace::Saving)) {
                 continue;
             }
         } else if (woke == WAIT_OBJECT_0 + 1) {
