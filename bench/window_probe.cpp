@@ -4,7 +4,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "platform/form_host.h"
+#include "platform/interface/form_host.h"
 #include "window/window.h"
 #include "window/window_design.h"
 

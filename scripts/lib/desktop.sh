@@ -19,6 +19,30 @@ nine_tomorrow() {
     echo "+$(($(date -d 'tomorrow 00:00' +%s) + 9 * 3600 - $(date +%s)))s"
 }
 
+# fonts_of_fixed_age DIR: points the font library (FONTCONFIG_FILE) at the machine's fonts
+# and font settings through a tree in DIR whose folders and files all date from 2000.
+# The font library warns on standard error when a font folder or a setting is newer than
+# the time, and the programs here run at faked times: with the machine's own files that
+# would depend on when its fonts were installed and on today's date.
+fonts_of_fixed_age() {
+    local dir=$1/fontconfig
+    mkdir -p "$dir"
+    cp -rLs /usr/share/fonts "$dir/fonts"
+    cp -rL /etc/fonts/conf.d "$dir/conf.d"
+    cat >"$dir/fonts.conf" <<XML
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <dir>$dir/fonts</dir>
+  <cachedir>$dir/cache</cachedir>
+  <include ignore_missing="yes">$dir/conf.d</include>
+</fontconfig>
+XML
+    mkdir -p "$dir/cache"
+    find "$dir" -exec touch -h -d '2000-01-01 00:00:00' {} +
+    export FONTCONFIG_FILE=$dir/fonts.conf
+}
+
 # start_virtual_desktop [GEOMETRY] [WM]: starts the desktop on a free display and exports
 # DISPLAY. WM is openbox (the default), openbox+tint2 (with a taskbar), mutter, icewm
 # (its own taskbar) or fluxbox. The
@@ -26,6 +50,7 @@ nine_tomorrow() {
 start_virtual_desktop() {
     local geometry=${1:-1280x800x24} wm=${2:-openbox}
     QUENDAL_DESKTOP_DIR=$(mktemp -d)
+    fonts_of_fixed_age "$QUENDAL_DESKTOP_DIR"
     cat >"$QUENDAL_DESKTOP_DIR/rc.xml" <<'XML'
 <?xml version="1.0" encoding="UTF-8"?>
 <openbox_config xmlns="http://openbox.org/3.4/rc">

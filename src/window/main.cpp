@@ -1,6 +1,6 @@
 #include <exception>
 
-#include "platform/form_host.h"
+#include "platform/interface/form_host.h"
 #include "window/window.h"
 #include "window/window_design.h"
 

@@ -1,6 +1,6 @@
 #include "window/window.h"
 
-#include "platform/rounding.h"
+#include "window/rounding.h"
 #include "window/window_design.h"
 
 namespace quendal {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/controls.h"
-#include "platform/form_host.h"
-#include "platform/wall_clock.h"
+#include "platform/interface/controls.h"
+#include "platform/interface/form_host.h"
+#include "platform/interface/wall_clock.h"
 #include "reading/reading.h"
 
 namespace quendal {

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "platform/design.h"
+#include "platform/interface/design.h"
 
 namespace quendal {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/focus_rules.h"
-#include "platform/form_model.h"
+#include "platform/rules/focus_rules.h"
+#include "platform/rules/form_model.h"
 
 // The window's real models with nothing drawn: the handlers run against the rules any
 // binding runs them against, and a test acts as the user and the platform would.

@@ -2,13 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <utility>
 
-#include "platform/tray_item.h"
 #include "support/fake_clock.h"
 #include "support/fake_form.h"
 #include "window/window_design.h"
@@ -388,91 +385,6 @@ TEST_F(WindowTest, HeldStopwatchNeitherTestsNorBeeps) {
     tick();
     tick();
     EXPECT_EQ(beeper.beeps(), beeps);
-}
-
-TEST_F(WindowTest, TheTrayItemShowsTheReadingAndItsMenuDoesWhatItSays) {
-    const auto folder = std::filesystem::path(::testing::TempDir()) / "tray_autostart";
-    std::filesystem::remove_all(folder);
-    const auto entry = Autostart::entryPath((folder / "config").string(), "/home", "q.desktop");
-    ASSERT_EQ(entry, folder / "config/autostart/q.desktop");
-    EXPECT_EQ(Autostart::entryPath("relative", "/home", "q.desktop"),
-              "/home/.config/autostart/q.desktop");
-    EXPECT_EQ(Autostart::entryPath("", "", "q.desktop"), std::nullopt);
-    clock.set(2026, 12, 8, 3, 25, 46);
-    start();
-    tick();
-    WindowSpeech speech{windowDesign(), host};
-    std::string told;
-    int quits = 0;
-    int count = -1;
-    TrayItem::Status status = TrayItem::Status::Active;
-    TrayItem tray{windowDesign(),
-                  host,
-                  speech,
-                  Autostart(*entry, "[Desktop Entry]\n"),
-                  steadyNow,
-                  [](std::chrono::nanoseconds) {},
-                  {[](std::string_view) {}, [](std::string_view) {}, [&](int c) { count = c; },
-                   [&](TrayItem::Status s) { status = s; }, [] {}, [&] { ++quits; },
-                   [&](std::string_view why) { told = why; }}};
-    // The menu in one line: the checked item marked.
-    const auto menu = [&] {
-        std::string line;
-        for (const TrayItem::MenuItem& item : tray.menu()) {
-            line += item.checked ? "*" + item.label + "|" : item.label + "|";
-        }
-        return line;
-    };
-    tray.offer(host.form().reading(), host.form().modes());
-    EXPECT_EQ(tray.label(), "14 28 93 518");
-    const struct {
-        int choose;  // 0: the item itself clicked
-        bool chosen;
-        std::string_view menu;
-        std::string_view label;
-    } steps[] = {
-        {4, true, "Show the strip||Clock|*Stopwatch|Calendar||Start at log-in||Quit|", "0   "},
-        {0, true, "Minimise the strip||Clock|*Stopwatch|Calendar||Start at log-in||Quit|", "0   "},
-        {1, true, "Show the strip||Clock|*Stopwatch|Calendar||Start at log-in||Quit|", "0   "},
-        {3, true, "Show the strip||*Clock|Stopwatch|Calendar||Start at log-in||Quit|",
-         "14 28 93 518"},
-        {10, true, "Show the strip||*Clock|Stopwatch|Calendar||*Start at log-in||Quit|", ""},
-        {10, true, "Show the strip||*Clock|Stopwatch|Calendar||Start at log-in||Quit|", ""},
-        {99, false, "Show the strip||*Clock|Stopwatch|Calendar||Start at log-in||Quit|", ""},
-        {2, false, "Show the strip||*Clock|Stopwatch|Calendar||Start at log-in||Quit|", ""},
-    };
-    for (const auto& step : steps) {
-        EXPECT_EQ(step.choose ? tray.choose(step.choose) : (tray.activate(), true), step.chosen);
-        tick();
-        tray.offer(host.form().reading(), host.form().modes());
-        EXPECT_EQ(menu(), step.menu) << "after " << step.choose;
-        if (!step.label.empty()) {
-            EXPECT_EQ(tray.label(), step.label) << "after " << step.choose;
-        }
-        if (step.choose == 10) {
-            EXPECT_EQ(std::filesystem::exists(*entry),
-                      step.menu.find("*Start") != std::string::npos);
-        }
-    }
-    // Where the folder cannot be made: said, nothing written, the check off.
-    std::filesystem::remove_all(entry->parent_path());
-    std::ofstream(entry->parent_path()) << "in the way";
-    EXPECT_TRUE(tray.choose(10));
-    EXPECT_NE(told.find("cannot make"), std::string::npos) << told;
-    EXPECT_EQ(menu().find("*Start"), std::string::npos);
-    // Unseen, the count stands still while the ringing bell still asks for attention;
-    // seen again, the count catches up at once.
-    EXPECT_EQ(count, 14);
-    host.audience().report(SightSource::XScreenSaver, false);
-    clock.set(2026, 12, 8, 15, 0, 0);
-    tick();
-    tray.offer(host.form().reading(), host.form().modes());
-    EXPECT_EQ(count, 14);
-    EXPECT_EQ(status, TrayItem::Status::NeedsAttention);
-    host.audience().report(SightSource::XScreenSaver, true);
-    EXPECT_EQ(count, 62);
-    EXPECT_TRUE(tray.choose(12));
-    EXPECT_EQ(quits, 1);
 }
 
 TEST_F(WindowTest, ClosingMinimisesShowsTheNameAndEnds) {

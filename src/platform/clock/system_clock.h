@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/wall_clock.h"
+#include "platform/interface/wall_clock.h"
 
 namespace quendal {
 

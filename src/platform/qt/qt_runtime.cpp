@@ -1,7 +1,12 @@
+#include <sys/signalfd.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QSocketNotifier>
+
 #include <clocale>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -9,12 +14,13 @@
 #include <string_view>
 
 #include "platform/clock/system_clock.h"
-#include "platform/form_host.h"
-#include "platform/qt/qt_form_host.h"
-#include "platform/qt/session_bus.h"
-#include "platform/qt/wayland.h"
-#include "platform/qt/x11.h"
-#include "platform/throttled_beeper.h"
+#include "platform/interface/form_host.h"
+#include "platform/qt/dbus/session_bus.h"
+#include "platform/qt/display/qt_form_host.h"
+#include "platform/qt/display/wayland.h"
+#include "platform/qt/display/x11.h"
+#include "platform/qt/qt_desktop_services.h"
+#include "platform/rules/throttled_beeper.h"
 
 namespace quendal {
 namespace {
@@ -104,6 +110,55 @@ void printFailure(std::string_view why) {
     std::fprintf(stderr, "quendal: %.*s\n", static_cast<int>(why.size()), why.data());
 }
 
+// The signals that ask a program to end: the session's end, kill, Ctrl+C.
+sigset_t endingSignals() {
+    sigset_t ending;
+    sigemptyset(&ending);
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        sigaddset(&ending, signal);
+    }
+    return ending;
+}
+
+// Such a signal ends the clock as closing its window does: Unload runs, and what the
+// desktop shows of it is taken back. The signals are blocked in every thread (so before
+// the toolkit starts any) and read from a file on the event loop: no handler runs.
+class EndingSignals {
+  public:
+    EndingSignals() {
+        const sigset_t ending = endingSignals();
+        if (pthread_sigmask(SIG_BLOCK, &ending, nullptr) == 0) {
+            fd_ = signalfd(-1, &ending, SFD_NONBLOCK | SFD_CLOEXEC);
+        }
+    }
+    EndingSignals(const EndingSignals&) = delete;
+    EndingSignals& operator=(const EndingSignals&) = delete;
+    ~EndingSignals() {
+        notifier_.reset();
+        if (fd_ >= 0) {
+            close(fd_);
+        }
+    }
+
+    // From the event loop's start on.
+    void closeWindowsOnSignal() {
+        if (fd_ < 0) {
+            return;
+        }
+        notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] {
+            signalfd_siginfo info{};
+            while (read(fd_, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) {
+            }
+            QApplication::closeAllWindows();
+        });
+    }
+
+  private:
+    int fd_ = -1;
+    std::unique_ptr<QSocketNotifier> notifier_;
+};
+
 // A failure in a handler, such as a clock that cannot be read, ends the program with a
 // line that says why, rather than letting the exception cross Qt's event loop.
 class Application final : public QApplication {
@@ -135,7 +190,8 @@ class QtRuntime final : public Runtime {
 
     std::unique_ptr<FormHost> createForm(const FormDesign& design) override {
         auto host = std::make_unique<qt::QtFormHost>(design);
-        host->watchTheDesktop();
+        qt::DesktopServices::offer(design, *host);
+        signals_.closeWindowsOnSignal();
         return host;
     }
     const WallClock& clock() const override { return clock_; }
@@ -143,6 +199,7 @@ class QtRuntime final : public Runtime {
     void fail(std::string_view why) override { printFailure(why); }
 
   private:
+    EndingSignals signals_;
     Application application_;
     SystemClock clock_;
     ThrottledBeeper beeper_;

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "platform/audience.h"
+#include "platform/rules/audience.h"
 #include "platform/win32/handles.h"
 
 namespace quendal::win32 {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/focus_rules.h"
+#include "platform/rules/focus_rules.h"
 
 namespace quendal::win32 {
 

@@ -2,8 +2,8 @@
 
 #include <optional>
 
+#include "platform/rules/speech.h"
 #include "platform/win32/text.h"
-#include "platform/window_speech.h"
 
 namespace quendal::win32 {
 namespace {
@@ -75,7 +75,7 @@ CheckBoxModel::Port Win32FormHost::makeCheckBox(const ControlDesign& design) {
         window_.showPicture(hwnd);
         // A screen reader reads the button's text: the ringing bell says so.
         if (!design.checkedName.empty()) {
-            SetWindowTextW(hwnd, wide(WindowSpeech::nameWhen(design, checked)).c_str());
+            SetWindowTextW(hwnd, wide(Speech::nameWhen(design, checked)).c_str());
         }
         if (design.asksAttention && checked != flashing_) {
             flashing_ = checked;

@@ -6,18 +6,18 @@
 #include <functional>
 #include <optional>
 
-#include "platform/design.h"
-#include "platform/form_model.h"
+#include "platform/interface/design.h"
+#include "platform/rules/form_model.h"
 #include "platform/win32/win32_audience_watch.h"
 #include "platform/win32/win32_focus.h"
+#include "platform/win32/win32_frame.h"
 #include "platform/win32/win32_taskbar.h"
 #include "platform/win32/win32_timers.h"
-#include "platform/win32/win32_window.h"
 
 namespace quendal::win32 {
 
 // The window and its controls on the plain Win32 API. The rules live in the models; this
-// class makes the controls through FormWindow, shows the models' state on them, and
+// class makes the controls through Frame, shows the models' state on them, and
 // passes the window's messages on, one small member each.
 class Win32FormHost final : public ModelHost, private ControlMaker {
   public:
@@ -62,7 +62,7 @@ class Win32FormHost final : public ModelHost, private ControlMaker {
     std::exception_ptr failure_;
     ComApartment com_;
     TimerLoop timers_;
-    FormWindow window_;
+    Frame window_;
     KeyboardFocus focus_;
     TaskbarButton taskbar_;
     // Ended with the window, before it goes (closed()).

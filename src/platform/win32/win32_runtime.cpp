@@ -9,10 +9,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/clock/shifted_clock.h"
 #include "platform/clock/system_clock.h"
-#include "platform/form_host.h"
-#include "platform/throttled_beeper.h"
+#include "platform/clock/testing/shifted_clock.h"
+#include "platform/interface/form_host.h"
+#include "platform/rules/throttled_beeper.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_form_host.h"
 

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "platform/design.h"
+#include "platform/interface/design.h"
 #include "platform/win32/handles.h"
 #include "reading/reading.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/audience.h"
+#include "platform/rules/audience.h"
 
 namespace quendal::win32 {
 namespace {

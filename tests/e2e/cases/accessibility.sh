@@ -6,7 +6,7 @@ case_screen_reader() {
     # caption, the strip is heard as one number with its meaning, the Reading of that
     # moment, minimised and restored; the modes are radio buttons; and name changes come
     # at most about once a second each, not at every refresh.
-    reader() { /usr/bin/python3 "$E2E_DIR/atspi_reader.py" "$@"; }
+    reader() { /usr/bin/python3 "$E2E_DIR/helpers/atspi_reader.py" "$@"; }
     # The launcher keeps the screen reader's switch in GSettings; on a machine with dconf,
     # whose service the test's bus cannot start, a switch turned on there would be lost.
     GSETTINGS_BACKEND=memory /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
@@ -61,7 +61,7 @@ case_high_contrast() {
     # colours, every other one swapped: none of the designed colours, every field's digits
     # standing out, and neighbours apart.
     local field name left width colour x w ratio behind previous=
-    /usr/bin/python3 "$E2E_DIR/fake_portal.py" >"$work/portal" &
+    /usr/bin/python3 "$E2E_DIR/helpers/fake_portal.py" >"$work/portal" &
     case_pids+=($!)
     if wait_for "the portal ready" grep -q ready "$work/portal" &&
         start_clock "2026-12-08 03:25:46"; then

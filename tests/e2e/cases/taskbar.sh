@@ -17,25 +17,30 @@ case_captions_in_the_taskbar() {
 TIMES
 }
 
-# The launcher entry signals heard since the monitor started, one line each: seconds
-# after START, count, progress, time heard.
+# The launcher entry signals heard since the monitor started that show a count, one line
+# each: seconds after START, count, progress, time heard.
 launcher_signals() {
     awk -v t0="$1" '
-        /member=Update/ { match($0, /time=[0-9.]+/); t = substr($0, RSTART + 5, RLENGTH - 5) }
+        /member=Update/ { match($0, /time=[0-9.]+/); t = substr($0, RSTART + 5, RLENGTH - 5); delete v }
         /"progress"$/ { want = "progress" }
         /"count"$/ { want = "count" }
         /variant/ && want != "" { v[want] = $NF; want = "" }
-        /"progress-visible"/ { printf "%.3f %s %s %s\n", t - t0, v["count"], v["progress"], t }' \
+        /"progress-visible"/ && v["count"] != "" { printf "%.3f %s %s %s\n", t - t0, v["count"], v["progress"], t }' \
         "$work/entry"
+}
+# Whether the last launcher entry signal heard took the count and the bar back.
+launcher_cleared() {
+    [ "$(grep -A1 -e '"count-visible"' -e '"progress-visible"' "$work/entry" | grep -c 'boolean false')" -ge 2 ] &&
+        [ "$(grep -A1 '"count-visible"' "$work/entry" | tail -n 1 | awk '{print $NF}')" = false ]
 }
 
 case_launcher_entry() {
     # The bar and the count on a private session bus, as a desktop's task manager hears
     # them: within a second of the start, those of the time (at 03:25:46 the day's
     # 0.1428935 and its 14 whole percent); then no more than once a second, however fast
-    # the Reading moves.
-    local time count progress started signals monitor after first_count first_progress heard spacing
-    while IFS='|' read -r time count progress; do
+    # the Reading moves; at the end, by the window's close or a signal, taken back.
+    local time count progress end started signals monitor after first_count first_progress heard spacing
+    while IFS='|' read -r time count progress end; do
         dbus-monitor --session "type='signal',interface='com.canonical.Unity.LauncherEntry'" \
             >"$work/entry" 2>/dev/null &
         monitor=$!
@@ -43,8 +48,17 @@ case_launcher_entry() {
         started=$(date +%s.%N)
         start_clock "$time" || continue
         sleep 3.5
-        close_clock
+        if [ "$end" = close ]; then
+            close_clock
+        else
+            kill "-$end" "$pid"
+            wait "$pid" && pass "ended by SIG$end with status 0" || fail "SIG$end: status $?"
+            pid=
+        fi
+        sleep 0.3
         kill "$monitor" 2>/dev/null || true
+        launcher_cleared && pass "the count and the bar taken back at the end ($end)" ||
+            fail "the count and the bar left on the launcher at the end ($end)"
         signals=$(launcher_signals "$started")
         if [ -z "$signals" ]; then
             fail "no launcher entry signal at '$time'"
@@ -72,8 +86,8 @@ case_launcher_entry() {
             pass "$heard signals in 3.5 s, $spacing s apart in the middle ('$time')" ||
             fail "$heard signals in 3.5 s, $spacing s apart in the middle: more than one a second ('$time')"
     done <<'TIMES'
-2026-12-08 03:25:46|14|0.14289
-@2026-12-08 03:25:46 x1000|-|-
+2026-12-08 03:25:46|14|0.14289|close
+@2026-12-08 03:25:46 x1000|-|-|TERM
 TIMES
 }
 
@@ -99,7 +113,7 @@ case_taskbar_button() {
 # The tray: a watcher on the session bus, as a desktop's tray runs one, and the item that
 # registered with it (its bus name, then its object).
 start_watcher() {
-    /usr/bin/python3 "$E2E_DIR/fake_watcher.py" >"$work/watcher" 2>&1 &
+    /usr/bin/python3 "$E2E_DIR/helpers/fake_watcher.py" >"$work/watcher" 2>&1 &
     case_pids+=($!)
     wait_for "the tray's watcher ($(cat "$work/watcher"))" grep -q '^ready' "$work/watcher"
 }
@@ -145,32 +159,52 @@ Menu|'/MenuBar'
 PROPERTIES
     [[ "$(menu Event 99 clicked '<"">' 0 2>&1)" == *UnknownId* ]] &&
         pass "an event for no item is refused" || fail "an event for no item is not refused"
+    [[ "$(menu EventGroup '[(99, "clicked", <"">, 0)]' 2>&1)" == *UnknownId* ]] &&
+        [ "$(menu AboutToShowGroup '[1, 99]')" = "([1], [99])" ] &&
+        pass "the group calls answer for their unknown ids" ||
+        fail "the group calls: $(menu AboutToShowGroup '[1, 99]' 2>&1)"
     # Hosts take a changed item from the signal (GNOME's does), others lay the menu out anew.
     dbus-monitor --session "type='signal',member='ItemsPropertiesUpdated'" >"$work/updated" 2>/dev/null &
     case_pids+=($!)
     sleep 0.3
-    choose 4
+    choose 101
     wait_for "Stopwatch chosen in the menu" shows "<'Stopwatch'>, 'toggle-state': <1>" \
         "<'Clock'>, 'toggle-state': <0>" && item_has XAyatanaLabel "'0   '" &&
         wait_for "the menu's new state signalled" grep -q '"Stopwatch"' "$work/updated" &&
-        pass "Stopwatch chosen in the menu: the label and the menu's signal show it"
-    choose 10
+        pass "Stopwatch chosen in the menu: the label and the menu's signal show it" ||
+        fail "Stopwatch chosen in the menu: label $(item XAyatanaLabel)"
+    choose 4
     wait_for "start at log-in checked" shows "<'Start at log-in'>, 'toggle-state': <1>" &&
         cmp -s "$entry" "$E2E_DIR/../../assets/org.quendal.Quendal.desktop" &&
         pass "start at log-in writes the menu entry" || fail "no autostart entry: $(ls -R "$config")"
-    choose 10
+    choose 4
     wait_for "start at log-in unchecked" shows "<'Start at log-in'>, 'toggle-state': <0>" &&
-        [ ! -e "$entry" ] && pass "start at log-in again removes it"
+        [ ! -e "$entry" ] && pass "start at log-in again removes it" ||
+        fail "start at log-in again: $(ls -R "$config")"
+    # The user's own entry: hidden, not removed, and shown again.
+    printf '[Desktop Entry]\nType=Application\nName=Mine\nExec=quendal\n' >"$entry"
+    menu AboutToShow 0 >/dev/null
+    wait_for "the user's entry checked" shows "<'Start at log-in'>, 'toggle-state': <1>"
+    choose 4
+    wait_for "the user's entry unchecked" shows "<'Start at log-in'>, 'toggle-state': <0>" &&
+        grep -qx 'Hidden=true' "$entry" && grep -qx 'Name=Mine' "$entry" &&
+        pass "start at log-in hides the user's own entry, not removes it" ||
+        fail "the user's own entry: $(cat "$entry" 2>&1)"
+    choose 4
+    wait_for "the user's entry checked again" shows "<'Start at log-in'>, 'toggle-state': <1>" &&
+        ! grep -q 'Hidden' "$entry" && pass "and shows it again" ||
+        fail "the user's own entry shown again: $(cat "$entry" 2>&1)"
+    rm "$entry"
     # A file where the folder should be: nothing written, said once, the check off.
     rmdir "$config/autostart" && : >"$config/autostart"
-    choose 10
+    choose 4
     sleep 0.3
     shows "<'Start at log-in'>, 'toggle-state': <0>" && grep -q '^quendal: start at log-in: cannot make' "$work/stderr" &&
         [ "$(find "$config" -type f | wc -l)" -eq 1 ] && kill -0 "$pid" &&
         pass "refused where the folder cannot be made: $(cat "$work/stderr")" ||
         fail "where the folder cannot be made: $(cat "$work/stderr"); $(ls -R "$config")"
     : >"$work/stderr"
-    choose 12
+    choose 6
     wait_for "the clock ended by Quit" ended || return 0
     wait "$pid" || status=$?
     pid=

@@ -51,7 +51,8 @@ SETTINGS
 case_restore_and_minimise() {
     start_clock "2026-12-08 03:25:46" || return 0
     wait_for "caption line before restoring" title_is "14 28 93 518"
-    restore && wait_for "caption 'Quendal' while restored" title_is Quendal &&
+    restore
+    wait_for "caption 'Quendal' while restored" title_is Quendal &&
         pass "restored, the caption is 'Quendal'"
     sleep 0.5
     shoot restored

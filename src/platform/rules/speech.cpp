@@ -1,0 +1,78 @@
+#include "platform/rules/speech.h"
+
+#include "reading/spoken_number.h"
+
+namespace quendal {
+
+std::string Speech::reading() {
+    if (!host_.built()) {
+        return {};
+    }
+    const DigitGroups& groups = host_.form().reading().groups;
+    const std::string_view meaning = selectedMeaning();
+    if (!said_ || said_->groups != groups || said_->meaning != meaning) {
+        std::string words = spokenNumber(host_.form().reading());
+        if (!meaning.empty()) {
+            words += " ";
+            words += meaning;
+        }
+        said_ = Said{groups, meaning, std::move(words)};
+    }
+    return said_->words;
+}
+
+std::string_view Speech::selectedMeaning() {
+    for (const ControlDesign& control : design_.controls) {
+        if (control.kind == ControlKind::OptionButton && !control.meaning.empty() &&
+            host_.optionButton(control.name).selected()) {
+            return control.meaning;
+        }
+    }
+    return {};
+}
+
+std::string Speech::windowName() {
+    if (!host_.built()) {
+        return std::string(design_.caption);
+    }
+    if (host_.form().windowState() != WindowState::Normal) {
+        const std::string said = reading();
+        if (!said.empty()) {
+            return said;
+        }
+    }
+    return std::string(host_.form().caption());
+}
+
+std::string Speech::windowDescription() {
+    for (const ControlDesign& control : design_.controls) {
+        if (!control.checkedDescription.empty() && checked(control)) {
+            return std::string(control.checkedDescription);
+        }
+    }
+    return {};
+}
+
+bool Speech::checked(const ControlDesign& control) {
+    return host_.built() && control.kind == ControlKind::CheckBox &&
+           host_.checkBox(control.name).value() == 1;
+}
+
+std::string_view Speech::name(const ControlDesign& control) {
+    return nameWhen(control, checked(control));
+}
+
+std::string_view Speech::description(const ControlDesign& control) {
+    return descriptionWhen(control, checked(control));
+}
+
+std::string_view Speech::nameWhen(const ControlDesign& control, bool checked) {
+    return checked && !control.checkedName.empty() ? control.checkedName : control.accessibleName;
+}
+
+std::string_view Speech::descriptionWhen(const ControlDesign& control, bool checked) {
+    return checked && !control.checkedDescription.empty() ? control.checkedDescription
+                                                          : control.description;
+}
+
+}  // namespace quendal

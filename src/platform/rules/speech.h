@@ -1,0 +1,74 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/interface/design.h"
+#include "platform/interface/monotonic.h"
+#include "platform/rules/form_model.h"
+#include "platform/rules/rate_limit.h"
+
+namespace quendal {
+
+// What a screen reader hears of the window, whatever toolkit carries it there: the
+// Reading as one number with its meaning, at the moment it is asked for; the window's
+// name; and the words of a control in its checked state, such as the ringing bell's.
+// It may be asked at any moment of the window's life, before its controls exist too.
+class Speech {
+  public:
+    Speech(const FormDesign& design, ModelHost& host) : design_(design), host_(host) {}
+
+    // "41.1917995 percent of the day": the digit groups of the latest refresh, which the
+    // window shows in its labels or its caption; then the meaning of the selected option.
+    // Worked out once per change of either, however often it is asked for.
+    std::string reading();
+    // Minimised or maximised the caption carries the Reading, and the name is the Reading
+    // said; in the normal state it is the caption.
+    std::string windowName();
+    // While a check box with words for its checked state is checked (the ringing bell),
+    // those words; else nothing.
+    std::string windowDescription();
+    std::string_view name(const ControlDesign& control);
+    std::string_view description(const ControlDesign& control);
+    // The same for a control checked or not.
+    static std::string_view nameWhen(const ControlDesign& control, bool checked);
+    static std::string_view descriptionWhen(const ControlDesign& control, bool checked);
+
+  private:
+    bool checked(const ControlDesign& control);
+    std::string_view selectedMeaning();
+
+    struct Said {
+        DigitGroups groups;
+        std::string_view meaning;
+        std::string words;
+    };
+
+    const FormDesign& design_;
+    ModelHost& host_;
+    std::optional<Said> said_;
+};
+
+// Tells a screen reader of a changed text at most once a second: it can ask for the
+// text of the moment at any time, and a notification at every refresh would only be
+// thrown away, at a cost to both.
+class QuietNotifier {
+  public:
+    static constexpr std::chrono::seconds kSpacing{1};
+
+    // True when `text`, differing from the last one told, is to be told now.
+    bool due(std::string_view text, MonoTime now) {
+        if (text == told_ || !spacing_.admit(now)) {
+            return false;
+        }
+        told_ = text;
+        return true;
+    }
+
+  private:
+    std::string told_;
+    RateLimit spacing_{kSpacing};
+};
+
+}  // namespace quendal
