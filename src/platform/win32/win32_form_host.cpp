@@ -45,7 +45,7 @@ Win32FormHost::Win32FormHost(const FormDesign& design, HINSTANCE instance, MonoC
       window_(design, instance, windowProc, this),
       focus_(window_.handle(),
              [this](HWND option) { userClicked(window_.buttonDesign(option)->name); }),
-      taskbar_(window_.handle(), countColour(design), window_.dpi()) {
+      taskbar_(window_.handle(), design, window_.dpi()) {
     build(design,
           FormModel::Port{[this](std::string_view caption) {
                               SetWindowTextW(window_.handle(), wide(caption).c_str());

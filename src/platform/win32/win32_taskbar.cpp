@@ -1,5 +1,7 @@
 #include "platform/win32/win32_taskbar.h"
 
+#include "platform/rules/count_tile.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -9,9 +11,12 @@ namespace {
 
 constexpr ULONGLONG kBarSteps = 1000;
 
-// The count in the label's colour on a white tile with a grey edge, legible on a taskbar
-// of any colour, in the largest bold face that fits.
-OwnedIcon drawCount(int count, int size, const Rgb& colour) {
+COLORREF colorref(const Rgb& c) {
+    return RGB(c.red, c.green, c.blue);
+}
+
+// The count's tile, legible on a taskbar of any colour.
+OwnedIcon drawCount(const CountTile& count, int size) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = size;
@@ -30,28 +35,30 @@ OwnedIcon drawCount(int count, int size, const Rgb& colour) {
     }
     const HGDIOBJ before = SelectObject(dc.get(), picture.get());
     RECT tile{0, 0, size, size};
-    FillRect(dc.get(), &tile, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    FrameRect(dc.get(), &tile, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
-    const std::wstring text = std::to_wstring(count);
+    OwnedBrush background(CreateSolidBrush(colorref(count.background)));
+    OwnedBrush frame(CreateSolidBrush(colorref(count.frame)));
+    FillRect(dc.get(), &tile, background.get());
+    FrameRect(dc.get(), &tile, frame.get());
+    const std::wstring text(count.text.begin(), count.text.end());
     SetBkMode(dc.get(), TRANSPARENT);
-    SetTextColor(dc.get(), RGB(colour.red, colour.green, colour.blue));
-    for (int height = size; height >= 6; --height) {
-        OwnedFont face(CreateFontW(-height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                   OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
-                                   DEFAULT_PITCH | FF_SWISS, L"Arial"));
-        if (!face) {
-            continue;
-        }
-        const HGDIOBJ plain = SelectObject(dc.get(), face.get());
+    SetTextColor(dc.get(), colorref(count.digits));
+    const auto face = [](int height) {
+        return OwnedFont(CreateFontW(-height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
+                                     DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                     ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial"));
+    };
+    const int height = count.digitHeight(size, [&](int h) {
+        const OwnedFont measured = face(h);
+        const HGDIOBJ plain = SelectObject(dc.get(), measured.get());
         SIZE extent{};
         GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
-        if (extent.cx <= size - 2 || height == 6) {
-            DrawTextW(dc.get(), text.c_str(), -1, &tile, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-            SelectObject(dc.get(), plain);
-            break;
-        }
         SelectObject(dc.get(), plain);
-    }
+        return static_cast<int>(extent.cx);
+    });
+    const OwnedFont drawn = face(height);
+    const HGDIOBJ plain = SelectObject(dc.get(), drawn.get());
+    DrawTextW(dc.get(), text.c_str(), -1, &tile, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    SelectObject(dc.get(), plain);
     SelectObject(dc.get(), before);
     GdiFlush();
     // GDI draws no alpha: every pixel of the tile is opaque.
@@ -69,9 +76,9 @@ OwnedIcon drawCount(int count, int size, const Rgb& colour) {
 
 }  // namespace
 
-TaskbarButton::TaskbarButton(HWND window, Rgb countColour, UINT dpi)
+TaskbarButton::TaskbarButton(HWND window, const FormDesign& design, UINT dpi)
     : window_(window),
-      colour_(countColour),
+      design_(design),
       dpi_(dpi),
       created_(RegisterWindowMessageW(L"TaskbarButtonCreated")) {
     // Also when the program runs with more rights than Explorer.
@@ -123,7 +130,8 @@ void TaskbarButton::sendCount() {
     if (!list_ || !wanted_ || wanted_->count == overlayCount_) {
         return;
     }
-    OwnedIcon overlay = drawCount(wanted_->count, metricForDpi(SM_CXSMICON, dpi_), colour_);
+    OwnedIcon overlay =
+        drawCount(countTile(design_, wanted_->count, false), metricForDpi(SM_CXSMICON, dpi_));
     const std::wstring said = std::to_wstring(wanted_->count) + L" percent";
     list_->SetOverlayIcon(window_, overlay.get(), said.c_str());
     overlay_.swap(overlay);

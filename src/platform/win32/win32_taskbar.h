@@ -19,7 +19,7 @@ namespace quendal::win32 {
 // then nothing is sent, and what was last asked for is sent then.
 class TaskbarButton {
   public:
-    TaskbarButton(HWND window, Rgb countColour, UINT dpi);
+    TaskbarButton(HWND window, const FormDesign& design, UINT dpi);
 
     // The message by which Windows says the button exists.
     UINT createdMessage() const { return created_; }
@@ -33,7 +33,7 @@ class TaskbarButton {
     void sendCount();
 
     HWND window_;
-    Rgb colour_;
+    const FormDesign& design_;
     UINT dpi_;
     UINT created_;
     ComOwned<ITaskbarList3> list_;

@@ -1,101 +1,54 @@
 #pragma once
 
 #include <qwindowdefs.h>
-#include <QByteArray>
 #include <QDBusContext>
 #include <QDBusObjectPath>
 #include <QDBusServiceWatcher>
-#include <QDBusVariant>
-#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
-#include <QVariantMap>
 #include <functional>
-
 #include <optional>
 
 #include "platform/desktop/autostart.h"
 #include "platform/desktop/tray_item.h"
 #include "platform/interface/design.h"
+#include "platform/qt/dbus/tray_wire_types.h"
 
 // The tray item on the session bus: a status notifier item (org.kde.StatusNotifierItem,
 // with the label that GNOME's and Unity's hosts draw beside the icon) and its menu
-// (com.canonical.dbusmenu), which some hosts need before they show an item at all. What
-// they show, and when, is the TrayItem's; this only carries it.
-namespace quendal::qt {
-
-// One picture as the protocol carries it: ARGB32, in network byte order.
-struct IconPixmap {
-    int width = 0;
-    int height = 0;
-    QByteArray argb;
-};
-using IconPixmaps = QList<IconPixmap>;
-
-struct ToolTip {
-    QString iconName;
-    IconPixmaps pixmaps;
-    QString title;
-    QString text;
-};
-
-// A menu item and, for the menu itself, its items, each in a variant.
-struct MenuLayout {
-    int id = 0;
-    QVariantMap properties;
-    QVariantList children;
-};
-
-struct MenuItemProperties {
-    int id = 0;
-    QVariantMap properties;
-};
-using MenuItemPropertiesList = QList<MenuItemProperties>;
-
-struct MenuItemPropertyNames {
-    int id = 0;
-    QStringList names;
-};
-using MenuItemPropertyNamesList = QList<MenuItemPropertyNames>;
-
-struct MenuEvent {
-    int id = 0;
-    QString eventId;
-    QDBusVariant data;
-    uint timestamp = 0;
-};
-using MenuEvents = QList<MenuEvent>;
-
-}  // namespace quendal::qt
-
-Q_DECLARE_METATYPE(quendal::qt::IconPixmap)
-Q_DECLARE_METATYPE(quendal::qt::ToolTip)
-Q_DECLARE_METATYPE(quendal::qt::MenuLayout)
-Q_DECLARE_METATYPE(quendal::qt::MenuItemProperties)
-Q_DECLARE_METATYPE(quendal::qt::MenuItemPropertyNames)
-Q_DECLARE_METATYPE(quendal::qt::MenuEvent)
-
+// (com.canonical.dbusmenu), which some hosts need before they show an item at all. The
+// two interfaces are described in interfaces/, from which Qt's tools make the adaptors
+// that carry each call to these objects. What the item shows, and when, is the
+// TrayItem's; this only carries it.
 namespace quendal::qt {
 
 class StatusNotifier;
 
+// What the item shows, as the bus reads it.
+struct ItemShown {
+    QString label;
+    QString tooltip;
+    TrayItem::Status status = TrayItem::Status::Active;
+    IconPixmaps icon;
+    IconPixmaps attentionIcon;
+};
+
 // The item's object, /StatusNotifierItem.
-class ItemObject final : public QObject, protected QDBusContext {
+class ItemObject final : public QObject {
     Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierItem")
     Q_PROPERTY(QString Category READ category)
     Q_PROPERTY(QString Id READ id)
     Q_PROPERTY(QString Title READ title)
     Q_PROPERTY(QString Status READ status)
     Q_PROPERTY(int WindowId READ windowId)
-    Q_PROPERTY(QString IconName READ iconName)
-    Q_PROPERTY(QList<quendal::qt::IconPixmap> IconPixmap READ iconPixmap)
+    Q_PROPERTY(QString IconName READ empty)
+    Q_PROPERTY(quendal::qt::IconPixmaps IconPixmap READ iconPixmap)
     Q_PROPERTY(QString OverlayIconName READ empty)
-    Q_PROPERTY(QList<quendal::qt::IconPixmap> OverlayIconPixmap READ noPixmaps)
+    Q_PROPERTY(quendal::qt::IconPixmaps OverlayIconPixmap READ noPixmaps)
     Q_PROPERTY(QString AttentionIconName READ empty)
-    Q_PROPERTY(QList<quendal::qt::IconPixmap> AttentionIconPixmap READ attentionIconPixmap)
+    Q_PROPERTY(quendal::qt::IconPixmaps AttentionIconPixmap READ attentionIconPixmap)
     Q_PROPERTY(QString AttentionMovieName READ empty)
     Q_PROPERTY(quendal::qt::ToolTip ToolTip READ toolTip)
     Q_PROPERTY(bool ItemIsMenu READ itemIsMenu)
@@ -106,55 +59,64 @@ class ItemObject final : public QObject, protected QDBusContext {
     Q_PROPERTY(uint XAyatanaOrderingIndex READ orderingIndex)
 
   public:
-    explicit ItemObject(StatusNotifier& notifier) : notifier_(notifier) {}
+    static const QString kPath;
+
+    ItemObject(const ItemShown& shown, StatusNotifier& notifier, std::function<WId()> window)
+        : shown_(shown), notifier_(notifier), window_(std::move(window)) {}
 
     QString category() const { return QStringLiteral("ApplicationStatus"); }
     QString id() const { return QStringLiteral("quendal"); }
     QString title() const;
     QString status() const;
-    int windowId() const;
-    QString iconName() const;
-    IconPixmaps iconPixmap() const;
+    int windowId() const { return static_cast<int>(window_()); }
+    // No icon by name: hosts take one over the pictures, which carry the count.
     QString empty() const { return {}; }
+    IconPixmaps iconPixmap() const { return shown_.icon; }
     IconPixmaps noPixmaps() const { return {}; }
+    // Only while it asks for attention: every host that reads the item again at a change
+    // reads it whole, and the other picture is all it needs meanwhile.
     IconPixmaps attentionIconPixmap() const;
-    ToolTip toolTip() const;
+    quendal::qt::ToolTip toolTip() const;
     bool itemIsMenu() const { return false; }
     QDBusObjectPath menu() const;
-    QString label() const;
+    QString label() const { return shown_.label; }
     QString labelGuide() const;
     uint orderingIndex() const { return 0; }
 
   public slots:
-    Q_SCRIPTABLE void Activate(int x, int y);
-    Q_SCRIPTABLE void SecondaryActivate(int x, int y);
-    Q_SCRIPTABLE void ContextMenu(int x, int y);
-    Q_SCRIPTABLE void Scroll(int delta, const QString& orientation);
-    Q_SCRIPTABLE void ProvideXdgActivationToken(const QString& token);
+    void Activate(int x, int y);
+    void SecondaryActivate(int x, int y);
+    void ContextMenu(int x, int y);
+    void Scroll(int delta, const QString& orientation);
+    void ProvideXdgActivationToken(const QString& token);
 
   signals:
-    Q_SCRIPTABLE void NewTitle();
-    Q_SCRIPTABLE void NewIcon();
-    Q_SCRIPTABLE void NewAttentionIcon();
-    Q_SCRIPTABLE void NewOverlayIcon();
-    Q_SCRIPTABLE void NewToolTip();
-    Q_SCRIPTABLE void NewStatus(const QString& status);
-    Q_SCRIPTABLE void XAyatanaNewLabel(const QString& label, const QString& guide);
+    void NewTitle();
+    void NewIcon();
+    void NewAttentionIcon();
+    void NewOverlayIcon();
+    void NewToolTip();
+    void NewStatus(const QString& status);
+    void XAyatanaNewLabel(const QString& label, const QString& guide);
 
   private:
+    const ItemShown& shown_;
     StatusNotifier& notifier_;
+    std::function<WId()> window_;
 };
 
-// The menu's object, /MenuBar.
+// The menu's object, /MenuBar. An id it has no item of is answered with the protocol's
+// error.
 class MenuObject final : public QObject, protected QDBusContext {
     Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "com.canonical.dbusmenu")
     Q_PROPERTY(uint Version READ version)
     Q_PROPERTY(QString TextDirection READ textDirection)
     Q_PROPERTY(QString Status READ status)
     Q_PROPERTY(QStringList IconThemePath READ iconThemePath)
 
   public:
+    static const QString kPath;
+
     explicit MenuObject(StatusNotifier& notifier) : notifier_(notifier) {}
 
     uint version() const { return 3; }
@@ -162,30 +124,35 @@ class MenuObject final : public QObject, protected QDBusContext {
     QString status() const { return QStringLiteral("normal"); }
     QStringList iconThemePath() const { return {}; }
 
+    // The items have changed: their new properties, then a new layout.
+    void changed();
+
   public slots:
-    Q_SCRIPTABLE uint GetLayout(int parentId, int recursionDepth, const QStringList& propertyNames,
-                                quendal::qt::MenuLayout& layout);
-    Q_SCRIPTABLE QList<quendal::qt::MenuItemProperties> GetGroupProperties(
-        const QList<int>& ids, const QStringList& propertyNames);
-    Q_SCRIPTABLE QDBusVariant GetProperty(int id, const QString& name);
-    Q_SCRIPTABLE void Event(int id, const QString& eventId, const QDBusVariant& data,
-                            uint timestamp);
-    Q_SCRIPTABLE QList<int> EventGroup(const QList<quendal::qt::MenuEvent>& events);
-    Q_SCRIPTABLE bool AboutToShow(int id);
-    Q_SCRIPTABLE QList<int> AboutToShowGroup(const QList<int>& ids, QList<int>& idErrors);
+    uint GetLayout(int parentId, int recursionDepth, const QStringList& propertyNames,
+                   quendal::qt::MenuLayout& layout);
+    quendal::qt::MenuItemPropertiesList GetGroupProperties(const QList<int>& ids,
+                                                           const QStringList& propertyNames);
+    QDBusVariant GetProperty(int id, const QString& name);
+    void Event(int id, const QString& eventId, const QDBusVariant& data, uint timestamp);
+    QList<int> EventGroup(const quendal::qt::MenuEvents& events);
+    bool AboutToShow(int id);
+    QList<int> AboutToShowGroup(const QList<int>& ids, QList<int>& idErrors);
 
   signals:
-    Q_SCRIPTABLE void ItemsPropertiesUpdated(
-        const QList<quendal::qt::MenuItemProperties>& updated,
-        const QList<quendal::qt::MenuItemPropertyNames>& removed);
-    Q_SCRIPTABLE void LayoutUpdated(uint revision, int parent);
-    Q_SCRIPTABLE void ItemActivationRequested(int id, uint timestamp);
+    void ItemsPropertiesUpdated(const quendal::qt::MenuItemPropertiesList& updatedProps,
+                                const quendal::qt::MenuItemPropertyNamesList& removedProps);
+    void LayoutUpdated(uint revision, int parent);
+    void ItemActivationRequested(int id, uint timestamp);
 
   private:
     // Answers an id the menu lacks with an error; true when it is one of its items.
     bool known(int id);
+    // Answers with an error where none of `ids` is an item's; true when one is.
+    bool anyKnown(const QList<int>& ids, const QList<int>& unknown);
+    TrayItem& item();
 
     StatusNotifier& notifier_;
+    uint revision_ = 1;
 };
 
 // The tray item, registered with the desktop's tray (its watcher) whenever one runs.
@@ -203,29 +170,25 @@ class StatusNotifier final {
     TrayItem& item() { return item_; }
 
   private:
-    friend class ItemObject;
-    friend class MenuObject;
+    TrayItem::Port port(std::function<void()> quit);
+    void offer(const QString& path, QObject& object);
     void registerWithWatcher();
+    void showLabel(std::string_view label);
     void showCount(int count);
-    void propertiesChanged(const QVariantMap& changed);
+    void showStatus(TrayItem::Status status);
 
-    Rgb countColour_;
-    std::function<WId()> window_;
+    const FormDesign& design_;
+    ItemShown shown_;
+    std::optional<int> count_;
     QTimer labelTimer_;
     QTimer tooltipTimer_;
-    // The watcher's refusal is said once, however often the item registers again.
-    bool refusalSaid_ = false;
-    QString label_;
-    QString tooltip_;
-    TrayItem::Status status_ = TrayItem::Status::Active;
-    IconPixmaps icon_;
-    IconPixmaps attentionIcon_;
-    uint revision_ = 1;
-    ItemObject itemObject_{*this};
-    MenuObject menuObject_{*this};
+    ItemObject itemObject_;
+    MenuObject menuObject_;
     QDBusServiceWatcher watcher_;
     // The parent of the registrations' pending answers, which go with it.
     QObject registration_;
+    // The watcher's refusal is said once, however often the item registers again.
+    bool refusalSaid_ = false;
     TrayItem item_;
 };
 
