@@ -6,7 +6,6 @@
 namespace quendal {
 namespace {
 
-constexpr std::string_view kCaption = "Quendal";
 constexpr std::string_view kRestartPending = "!";
 
 // The alarm comes at 14:00 on Saturdays and Sundays and at 15:00 on other days, in
@@ -74,7 +73,7 @@ void Window::Form_Load() {
 
 void Window::Form_Resize() {
     showDigits_ = form_.windowState() == WindowState::Normal;
-    form_.setCaption(kCaption);
+    form_.setCaption(kProgramName);
 }
 
 void Window::Form_Unload() {

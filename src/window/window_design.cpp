@@ -105,7 +105,7 @@ constexpr std::array kControls{
 
 constexpr FormDesign kWindow{
     .name = "Window",
-    .caption = "Quendal",
+    .caption = kProgramName,
     .state = WindowState::Minimized,
     .clientLeft = 2490,
     .clientTop = 7860,

@@ -48,7 +48,6 @@ class TrayItem {
     static constexpr double kLabelRate = 5.0;
     // The widest label, by which a host sets the label's width once.
     static constexpr std::string_view kLabelGuide = "00 00 00 000";
-    static constexpr std::string_view kTitle = "Quendal";
 
     // The menu's ids; 0 is the menu itself. The modes have a range of their own, one id
     // each in the design's order, so that no number of modes reaches another item's id.

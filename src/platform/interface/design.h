@@ -11,6 +11,10 @@
 // per inch, 30 on one of 192.
 namespace quendal {
 
+// The program's name, as the user reads it: the restored window's caption, the tray's
+// title, the title of the box that says why it cannot go on.
+constexpr std::string_view kProgramName = "Quendal";
+
 constexpr int kTwipsPerInch = 1440;
 constexpr double kStandardDotsPerInch = 96.0;
 

@@ -27,6 +27,11 @@ namespace {
 
 constexpr std::chrono::milliseconds kDefaultBellDuration{100};
 
+// Every line the program writes, its own and the toolkit's: whose it is, one to a line.
+void say(std::string_view line) {
+    std::fprintf(stderr, "quendal: %.*s\n", static_cast<int>(line.size()), line.data());
+}
+
 std::string_view environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
@@ -45,25 +50,21 @@ bool choosePlatform(bool& waylandOnly) {
             setenv("QT_QPA_PLATFORM", "xcb", 1);
             platform = "xcb";
         } else if (wayland.empty()) {
-            std::fputs("quendal: no display: neither DISPLAY nor WAYLAND_DISPLAY is set\n", stderr);
+            say("no display: neither DISPLAY nor WAYLAND_DISPLAY is set");
             return false;
         } else if (!qt::canConnectToWayland(wayland)) {
-            std::fprintf(stderr, "quendal: cannot connect to the Wayland display \"%s\"\n",
-                         std::string(wayland).c_str());
+            say("cannot connect to the Wayland display \"" + std::string(wayland) + "\"");
             return false;
         } else if (!qt::waylandPlatformInstalled()) {
-            std::fputs(
-                "quendal: there is only a Wayland display, and Qt's Wayland support is not "
-                "installed (Debian: qt6-wayland)\n",
-                stderr);
+            say("there is only a Wayland display, and Qt's Wayland support is not installed "
+                "(Debian: qt6-wayland)");
             return false;
         } else {
             waylandOnly = true;
         }
     }
     if (platform == "xcb" && !qt::canOpenX11Display()) {
-        std::fprintf(stderr, "quendal: cannot open the X display \"%s\"\n",
-                     std::string(environment("DISPLAY")).c_str());
+        say("cannot open the X display \"" + std::string(environment("DISPLAY")) + "\"");
         return false;
     }
     return true;
@@ -82,12 +83,11 @@ void tellWhatWaylandLacks() {
                                     : QDBusMessage();
     const bool tray =
         answer.type() == QDBusMessage::ReplyMessage && answer.arguments().value(0).toBool();
-    std::fprintf(stderr,
-                 "quendal: without an X server, Wayland lets the clock neither show the "
-                 "Reading in its taskbar entry while minimised nor come up at the alarm (it "
-                 "asks for attention instead)%s; run it with an X server, such as Xwayland, "
-                 "for both\n",
-                 tray ? "; its tray item shows the Reading" : "");
+    say(std::string("without an X server, Wayland lets the clock neither show the Reading in "
+                    "its taskbar entry while minimised nor come up at the alarm (it asks for "
+                    "attention instead)") +
+        (tray ? "; its tray item shows the Reading" : "") +
+        "; run it with an X server, such as Xwayland, for both");
 }
 
 // Where no locale is chosen at all (no LANG, as in a bare system or a service), Qt 6.8
@@ -103,11 +103,7 @@ void useUtf8WhereNoLocaleIsChosen() {
 // The toolkit's own messages, such as the one it prints when the X server goes away,
 // say whose they are, one to a line.
 void printMessage(QtMsgType, const QMessageLogContext&, const QString& message) {
-    std::fprintf(stderr, "quendal: %s\n", qPrintable(message));
-}
-
-void printFailure(std::string_view why) {
-    std::fprintf(stderr, "quendal: %.*s\n", static_cast<int>(why.size()), why.data());
+    say(message.toStdString());
 }
 
 // The signals that ask a program to end: the session's end, kill, Ctrl+C.
@@ -168,7 +164,7 @@ class Application final : public QApplication {
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::exception& failure) {
-            printFailure(failure.what());
+            say(failure.what());
             QCoreApplication::exit(1);
             return true;
         }
@@ -196,7 +192,7 @@ class QtRuntime final : public Runtime {
     }
     const WallClock& clock() const override { return clock_; }
     Beeper& beeper() override { return beeper_; }
-    void fail(std::string_view why) override { printFailure(why); }
+    void fail(std::string_view why) override { say(why); }
 
   private:
     EndingSignals signals_;

@@ -12,8 +12,6 @@ constexpr UINT_PTR kModalLoopTimer = 1;
 // Puts the window at its place once a restore is over: a window manager under Wine that
 // placed a window first shown minimised keeps it where it likes while restoring it.
 constexpr UINT kPlaceMessage = WM_APP + 1;
-// Windows 10 1607 and later ask before a change of resolution what size the frame is to be.
-constexpr UINT kGetDpiScaledSize = 0x02E4;
 
 WindowState stateFromSize(WPARAM kind, WindowState otherwise) {
     switch (kind) {
@@ -45,7 +43,7 @@ Win32FormHost::Win32FormHost(const FormDesign& design, HINSTANCE instance, MonoC
       window_(design, instance, windowProc, this),
       focus_(window_.handle(),
              [this](HWND option) { userClicked(window_.buttonDesign(option)->name); }),
-      taskbar_(window_.handle(), design, window_.dpi()) {
+      taskbar_(window_.handle(), design, [this] { return window_.smallIconSize(); }) {
     build(design,
           FormModel::Port{[this](std::string_view caption) {
                               SetWindowTextW(window_.handle(), wide(caption).c_str());
@@ -55,7 +53,7 @@ Win32FormHost::Win32FormHost(const FormDesign& design, HINSTANCE instance, MonoC
           // Windows reports a change of state while it is applied, never later.
           std::chrono::milliseconds(0), *this);
     prog_ = &timer(design.timer.name);
-    window_.layout(window_.dpi());
+    window_.layout();
     window_.colourFields();
     window_.place();
     readRefreshRate();
@@ -205,19 +203,6 @@ void Win32FormHost::activated(WPARAM how) {
     }
 }
 
-void Win32FormHost::scaledSize(UINT dpi, SIZE& size) const {
-    size = window_.frameSize(dpi);
-}
-
-void Win32FormHost::dpiChanged(UINT dpi, const RECT& suggested) {
-    window_.layout(dpi);
-    taskbar_.setDpi(dpi);
-    SetWindowPos(window_.handle(), nullptr, suggested.left, suggested.top,
-                 suggested.right - suggested.left, suggested.bottom - suggested.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    readRefreshRate();
-}
-
 // The texts go to the screen once per frame of the monitor the window is on.
 void Win32FormHost::readRefreshRate() {
     monitor_ = MonitorFromWindow(window_.handle(), MONITOR_DEFAULTTONEAREST);
@@ -288,6 +273,13 @@ std::optional<LRESULT> Win32FormHost::handleMessage(UINT message, WPARAM wParam,
             return answer;
         }
     }
+    if (const auto scaled = window_.scaleMessage(message, wParam, lParam)) {
+        if (message == WM_DPICHANGED) {
+            taskbar_.scaleChanged();
+            readRefreshRate();
+        }
+        return scaled;
+    }
     switch (message) {
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED && lParam) {
@@ -310,12 +302,6 @@ std::optional<LRESULT> Win32FormHost::handleMessage(UINT message, WPARAM wParam,
                 return reinterpret_cast<LRESULT>(brush);
             }
             break;
-        case kGetDpiScaledSize:
-            scaledSize(static_cast<UINT>(wParam), *reinterpret_cast<SIZE*>(lParam));
-            return TRUE;  // the size is ours
-        case WM_DPICHANGED:
-            dpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-            return 0;
         case WM_DISPLAYCHANGE:
             readRefreshRate();
             break;

@@ -41,8 +41,6 @@ class Win32FormHost final : public ModelHost, private ControlMaker {
     void clicked(HWND control);
     void sized(WPARAM kind);
     void activated(WPARAM how);
-    void scaledSize(UINT dpi, SIZE& size) const;
-    void dpiChanged(UINT dpi, const RECT& suggested);
     void readRefreshRate();
     void closed();
 

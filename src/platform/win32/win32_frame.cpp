@@ -174,8 +174,26 @@ void Frame::place() {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Frame::layout(UINT dpi) {
-    dpi_ = dpi;
+std::optional<LRESULT> Frame::scaleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // WM_GETDPISCALEDSIZE (Windows 10 1607 and later), which MinGW's headers lack.
+    constexpr UINT kGetDpiScaledSize = 0x02E4;
+    if (message == kGetDpiScaledSize) {
+        *reinterpret_cast<SIZE*>(lParam) = frameSize(static_cast<UINT>(wParam));
+        return TRUE;  // the size is ours
+    }
+    if (message == WM_DPICHANGED) {
+        dpi_ = LOWORD(wParam);
+        layout();
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(handle(), nullptr, suggested.left, suggested.top,
+                     suggested.right - suggested.left, suggested.bottom - suggested.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    return std::nullopt;
+}
+
+void Frame::layout() {
     makeLabelFont();
     makeTooltipFont();
     setIcons();

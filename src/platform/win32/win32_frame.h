@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "platform/interface/design.h"
@@ -24,7 +25,8 @@ class Frame {
     HWND handle() const { return window_.get(); }
     // Destroys the window now, as the user's closing does.
     void destroy() { window_.reset(); }
-    UINT dpi() const { return dpi_; }
+    // The small icon's size at the window's resolution.
+    int smallIconSize() const { return metricForDpi(SM_CXSMICON, dpi_); }
 
     // Makes a label of the design.
     HWND addLabel(const ControlDesign& design);
@@ -33,12 +35,15 @@ class Frame {
     HWND addButton(const ControlDesign& design, DWORD style);
     // The design of a button made here; null for any other window.
     const ControlDesign* buttonDesign(HWND hwnd) const;
-    // The faces, pictures, places and icons at `dpi`; again after a change of resolution.
-    void layout(UINT dpi);
+    // The faces, pictures, places and icons at the window's resolution.
+    void layout();
     // The designed place, moved just enough to lie wholly on its screen.
     void place();
-    // The frame that holds the client area at `dpi`.
-    SIZE frameSize(UINT dpi) const;
+    // The window's scale, which the frame alone decides: Windows asks the frame's size at
+    // a resolution before changing to it, then says the change is made. Answers either
+    // message (anything else is none); a change lays the window out anew and puts it where
+    // Windows suggests.
+    std::optional<LRESULT> scaleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Shows a button's picture as it stands: checked or not, enabled or greyed.
     void showPicture(HWND button);
@@ -71,6 +76,8 @@ class Frame {
     void makeLabelFont();
     void makeTooltipFont();
     void setIcons();
+    // The frame that holds the client area at `dpi`.
+    SIZE frameSize(UINT dpi) const;
 
     const FormDesign& design_;
     HINSTANCE instance_;

@@ -58,8 +58,9 @@ void ringBell() {
 void tellUser(std::string_view why) {
     std::fprintf(stderr, "quendal: %.*s\n", static_cast<int>(why.size()), why.data());
     std::fflush(stderr);
-    const std::wstring text = L"Quendal cannot go on: " + win32::wide(why);
-    MessageBoxW(nullptr, text.c_str(), L"Quendal",
+    const std::wstring name = win32::wide(kProgramName);
+    const std::wstring text = name + L" cannot go on: " + win32::wide(why);
+    MessageBoxW(nullptr, text.c_str(), name.c_str(),
                 MB_OK | MB_ICONERROR | MB_SETFOREGROUND | MB_TOPMOST);
 }
 

@@ -76,10 +76,10 @@ OwnedIcon drawCount(const CountTile& count, int size) {
 
 }  // namespace
 
-TaskbarButton::TaskbarButton(HWND window, const FormDesign& design, UINT dpi)
+TaskbarButton::TaskbarButton(HWND window, const FormDesign& design, std::function<int()> iconSize)
     : window_(window),
       design_(design),
-      dpi_(dpi),
+      iconSize_(std::move(iconSize)),
       created_(RegisterWindowMessageW(L"TaskbarButtonCreated")) {
     // Also when the program runs with more rights than Explorer.
     ChangeWindowMessageFilterEx(window_, created_, MSGFLT_ALLOW, nullptr);
@@ -109,8 +109,7 @@ void TaskbarButton::show(const Progress& progress) {
     sendCount();
 }
 
-void TaskbarButton::setDpi(UINT dpi) {
-    dpi_ = dpi;
+void TaskbarButton::scaleChanged() {
     overlayCount_ = -1;
     sendCount();
 }
@@ -130,8 +129,7 @@ void TaskbarButton::sendCount() {
     if (!list_ || !wanted_ || wanted_->count == overlayCount_) {
         return;
     }
-    OwnedIcon overlay =
-        drawCount(countTile(design_, wanted_->count, false), metricForDpi(SM_CXSMICON, dpi_));
+    OwnedIcon overlay = drawCount(countTile(design_, wanted_->count, false), iconSize_());
     const std::wstring said = std::to_wstring(wanted_->count) + L" percent";
     list_->SetOverlayIcon(window_, overlay.get(), said.c_str());
     overlay_.swap(overlay);

@@ -4,6 +4,7 @@
 // After windows.h, whose types it uses.
 #include <shobjidl.h>
 
+#include <functional>
 #include <optional>
 
 #include "platform/interface/design.h"
@@ -19,14 +20,15 @@ namespace quendal::win32 {
 // then nothing is sent, and what was last asked for is sent then.
 class TaskbarButton {
   public:
-    TaskbarButton(HWND window, const FormDesign& design, UINT dpi);
+    // `iconSize`: the small icon's size at the window's resolution, which the frame keeps.
+    TaskbarButton(HWND window, const FormDesign& design, std::function<int()> iconSize);
 
     // The message by which Windows says the button exists.
     UINT createdMessage() const { return created_; }
     void buttonCreated();
     void show(const Progress& progress);
-    // The overlay at the small icon size of `dpi`.
-    void setDpi(UINT dpi);
+    // The window's resolution has changed: the overlay is drawn again at its new size.
+    void scaleChanged();
 
   private:
     void sendBar();
@@ -34,7 +36,7 @@ class TaskbarButton {
 
     HWND window_;
     const FormDesign& design_;
-    UINT dpi_;
+    std::function<int()> iconSize_;
     UINT created_;
     ComOwned<ITaskbarList3> list_;
     std::optional<Progress> wanted_;

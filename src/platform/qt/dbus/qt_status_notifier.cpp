@@ -66,7 +66,7 @@ QDBusConnection bus() {
 }  // namespace
 
 QString ItemObject::title() const {
-    return qstring(TrayItem::kTitle);
+    return qstring(kProgramName);
 }
 QString ItemObject::status() const {
     return statusName(shown_.status);
