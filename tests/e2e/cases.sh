@@ -6,7 +6,7 @@
 # window_e2e.sh.
 
 CASES=(
-    "failure_stays_until_dismissed|a failure there prints one line on stderr and ends with status 1 (scripts/faults); it has no box|run"
+    "failure_stays_until_dismissed|a failure there prints one line on stderr and ends with status 1 (scripts/check-faults); it has no box|run"
     "captions_in_the_taskbar|run|run"
     "restore_and_minimise|run|run"
     "keyboard_right_after_restore|run|run"
