@@ -49,6 +49,49 @@ DesktopServices::~DesktopServices() {
     launcherEntry_->clear();
 }
 
+namespace {
+
+std::string failure(const char* what, const std::string& file, const QString& why) {
+    return std::string(what) + " " + file + ": " + why.toStdString();
+}
+
+// The user's entry, through Qt's files: written whole and renamed over the old one at the
+// commit, so that a desktop never reads half an entry and a failed write leaves the old.
+Autostart::File entryFile(const std::filesystem::path& path) {
+    const QString entry = QString::fromStdString(path.string());
+    const std::filesystem::path folder = path.parent_path();
+    return {[entry]() -> std::optional<std::string> {
+                QFile file(entry);
+                if (!file.open(QIODevice::ReadOnly)) {
+                    return std::nullopt;
+                }
+                return file.readAll().toStdString();
+            },
+            [entry, folder](std::string_view content) -> std::optional<std::string> {
+                std::error_code error;
+                std::filesystem::create_directories(folder, error);
+                if (error) {
+                    return failure("cannot make", folder.string(), qstring(error.message()));
+                }
+                QSaveFile file(entry);
+                const auto size = static_cast<qint64>(content.size());
+                if (!file.open(QIODevice::WriteOnly) || file.write(content.data(), size) != size ||
+                    !file.commit()) {
+                    return failure("cannot write", entry.toStdString(), file.errorString());
+                }
+                return std::nullopt;
+            },
+            [entry]() -> std::optional<std::string> {
+                QFile file(entry);
+                if (!file.remove()) {
+                    return failure("cannot remove", entry.toStdString(), file.errorString());
+                }
+                return std::nullopt;
+            }};
+}
+
+}  // namespace
+
 std::optional<Autostart> userAutostart() {
     const QString fileName = QGuiApplication::desktopFileName() + QStringLiteral(".desktop");
     const auto path =
@@ -58,44 +101,7 @@ std::optional<Autostart> userAutostart() {
     if (!path || !programEntry.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
-    const QString entry = QString::fromStdString(path->string());
-    const std::filesystem::path folder = path->parent_path();
-    auto failure = [](const char* what, const std::string& file, const QString& why) {
-        return std::string(what) + " " + file + ": " + why.toStdString();
-    };
-    return Autostart(
-        programEntry.readAll().toStdString(),
-        {[entry]() -> std::optional<std::string> {
-             QFile file(entry);
-             if (!file.open(QIODevice::ReadOnly)) {
-                 return std::nullopt;
-             }
-             return file.readAll().toStdString();
-         },
-         [entry, folder, failure](std::string_view content) -> std::optional<std::string> {
-             std::error_code error;
-             std::filesystem::create_directories(folder, error);
-             if (error) {
-                 return failure("cannot make", folder.string(), qstring(error.message()));
-             }
-             // Written beside it and renamed over it at the commit: a desktop never reads
-             // half an entry, and a failed write leaves the old one.
-             QSaveFile file(entry);
-             if (!file.open(QIODevice::WriteOnly) ||
-                 file.write(content.data(), static_cast<qint64>(content.size())) !=
-                     static_cast<qint64>(content.size()) ||
-                 !file.commit()) {
-                 return failure("cannot write", entry.toStdString(), file.errorString());
-             }
-             return std::nullopt;
-         },
-         [entry, failure]() -> std::optional<std::string> {
-             QFile file(entry);
-             if (!file.remove()) {
-                 return failure("cannot remove", entry.toStdString(), file.errorString());
-             }
-             return std::nullopt;
-         }});
+    return Autostart(programEntry.readAll().toStdString(), entryFile(*path));
 }
 
 }  // namespace quendal::qt

@@ -299,7 +299,7 @@ void ModelHost::userClicked(std::string_view name, bool checked) {
 void ModelHost::build(const FormDesign& design, FormModel::Port window,
                       std::chrono::milliseconds confirmationTime, ControlMaker& maker) {
     form_ = std::make_unique<FormModel>(design, pacer_, std::move(window), now_, confirmationTime);
-    const auto tell = [this] { changes_.notify(); };
+    const std::function<void()> tell = [this] { changes_.notify(); };
     modelChanges_.push_back(form_->changes().listen(tell));
     std::vector<const ControlDesign*> order;
     for (const ControlDesign& control : design.controls) {
@@ -328,21 +328,29 @@ void ModelHost::build(const FormDesign& design, FormModel::Port window,
                     *control, maker.makeCommandButton(*control));
                 break;
         }
-        std::visit(ByKind{[](const std::unique_ptr<LabelModel>&) {},
-                          [&](const std::unique_ptr<OptionButtonModel>&) {},
-                          [&](const auto& model) {
-                              modelChanges_.push_back(model->changes().listen(tell));
-                          }},
-                   entry.model);
         controls_.emplace(control->name, std::move(entry));
     }
-    for (auto& [name, group] : groups_) {
-        modelChanges_.push_back(group.changes().listen(tell));
-    }
+    tellChangesOf(tell);
     timerName_ = design.timer.name;
     timer_ = std::make_unique<TimerModel>(design.timer, maker.makeTimer(design.timer));
     built_ = true;
     paceChanged(audience_.pace());
+}
+
+// Each model that can change by itself, the option groups for their buttons, tells the
+// host's listeners.
+void ModelHost::tellChangesOf(const std::function<void()>& tell) {
+    for (auto& [name, entry] : controls_) {
+        std::visit(ByKind{[](const std::unique_ptr<LabelModel>&) {},
+                          [](const std::unique_ptr<OptionButtonModel>&) {},
+                          [&](const auto& model) {
+                              modelChanges_.push_back(model->changes().listen(tell));
+                          }},
+                   entry.model);
+    }
+    for (auto& [name, group] : groups_) {
+        modelChanges_.push_back(group.changes().listen(tell));
+    }
 }
 
 bool ModelHost::enabled(std::string_view name) {

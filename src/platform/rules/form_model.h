@@ -309,6 +309,7 @@ class ModelHost : public FormHost {
     template <typename Model>
     Model& model(std::string_view name);
     void paceChanged(Pace pace);
+    void tellChangesOf(const std::function<void()>& tell);
 
     MonoClock now_;
     Audience audience_;

@@ -280,6 +280,15 @@ std::optional<LRESULT> Win32FormHost::handleMessage(UINT message, WPARAM wParam,
         }
         return scaled;
     }
+    if (const auto answer = userMessage(message, wParam, lParam)) {
+        return answer;
+    }
+    systemMessage(message);
+    return std::nullopt;
+}
+
+// What the user does to the window and its controls.
+std::optional<LRESULT> Win32FormHost::userMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED && lParam) {
@@ -302,6 +311,28 @@ std::optional<LRESULT> Win32FormHost::handleMessage(UINT message, WPARAM wParam,
                 return reinterpret_cast<LRESULT>(brush);
             }
             break;
+        case WM_TIMER:
+            if (wParam == kModalLoopTimer) {
+                timers_.serviceDue();
+                return 0;
+            }
+            break;
+        case WM_CLOSE:
+            closed();
+            return 0;
+        case kPlaceMessage:
+            window_.place();
+            return 0;
+        default:
+            break;
+    }
+    return std::nullopt;
+}
+
+// What the system says of the display, its settings and its own loops; Windows' own
+// handling follows each.
+void Win32FormHost::systemMessage(UINT message) {
+    switch (message) {
         case WM_DISPLAYCHANGE:
             readRefreshRate();
             break;
@@ -325,22 +356,9 @@ std::optional<LRESULT> Win32FormHost::handleMessage(UINT message, WPARAM wParam,
         case WM_EXITMENULOOP:
             KillTimer(window_.handle(), kModalLoopTimer);
             break;
-        case WM_TIMER:
-            if (wParam == kModalLoopTimer) {
-                timers_.serviceDue();
-                return 0;
-            }
-            break;
-        case WM_CLOSE:
-            closed();
-            return 0;
-        case kPlaceMessage:
-            window_.place();
-            return 0;
         default:
             break;
     }
-    return std::nullopt;
 }
 
 }  // namespace quendal::win32

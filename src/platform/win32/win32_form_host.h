@@ -38,6 +38,8 @@ class Win32FormHost final : public ModelHost, private ControlMaker {
 
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     std::optional<LRESULT> handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> userMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void systemMessage(UINT message);
     void clicked(HWND control);
     void sized(WPARAM kind);
     void activated(WPARAM how);

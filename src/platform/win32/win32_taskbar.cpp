@@ -15,6 +15,25 @@ COLORREF colorref(const Rgb& c) {
     return RGB(c.red, c.green, c.blue);
 }
 
+OwnedFont boldFace(int height) {
+    return OwnedFont(CreateFontW(-height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                 OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                                 DEFAULT_PITCH | FF_SWISS, L"Arial"));
+}
+
+// The bold face in which the count fits its tile.
+OwnedFont fittedFace(HDC dc, const CountTile& count, int size) {
+    const std::wstring text(count.text.begin(), count.text.end());
+    return boldFace(count.digitHeight(size, [&](int height) {
+        const OwnedFont measured = boldFace(height);
+        const HGDIOBJ plain = SelectObject(dc, measured.get());
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        SelectObject(dc, plain);
+        return static_cast<int>(extent.cx);
+    }));
+}
+
 // The count's tile, legible on a taskbar of any colour.
 OwnedIcon drawCount(const CountTile& count, int size) {
     BITMAPINFO info{};
@@ -42,20 +61,7 @@ OwnedIcon drawCount(const CountTile& count, int size) {
     const std::wstring text(count.text.begin(), count.text.end());
     SetBkMode(dc.get(), TRANSPARENT);
     SetTextColor(dc.get(), colorref(count.digits));
-    const auto face = [](int height) {
-        return OwnedFont(CreateFontW(-height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
-                                     DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                     ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial"));
-    };
-    const int height = count.digitHeight(size, [&](int h) {
-        const OwnedFont measured = face(h);
-        const HGDIOBJ plain = SelectObject(dc.get(), measured.get());
-        SIZE extent{};
-        GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
-        SelectObject(dc.get(), plain);
-        return static_cast<int>(extent.cx);
-    });
-    const OwnedFont drawn = face(height);
+    const OwnedFont drawn = fittedFace(dc.get(), count, size);
     const HGDIOBJ plain = SelectObject(dc.get(), drawn.get());
     DrawTextW(dc.get(), text.c_str(), -1, &tile, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     SelectObject(dc.get(), plain);

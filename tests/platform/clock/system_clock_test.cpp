@@ -8,7 +8,6 @@
 #include <string>
 #include <system_error>
 
-
 namespace quendal {
 namespace {
 

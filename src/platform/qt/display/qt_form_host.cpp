@@ -119,29 +119,9 @@ QtFormHost::QtFormHost(const FormDesign& design, MonoClock now)
         pacer().setFrameRate(screen->refreshRate());
     }
 
-    widget_.setObjectName(qstring(design.name));
-    // Of fixed size, so with no maximise: the window manager reads that from the window's
-    // hints (on X11 the Motif ones), as Windows does from its frame.
-    widget_.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                           Qt::WindowCloseButtonHint);
-    const QRect client = qrect(pixelRect(design.clientLeft, design.clientTop, design.clientWidth,
-                                         design.clientHeight, dotsPerInch_));
-    widget_.setFixedSize(client.size());
-    widget_.setGeometry(placeOnScreen(client, screen));
-    widget_.setWindowIcon(windowIcon(design.icon));
-
+    frameWindow(screen);
     options_.setExclusive(true);
-    // The labels stand in one strip, which a screen reader hears as one number.
-    QRect labels;
-    for (const ControlDesign& control : design.controls) {
-        if (control.kind == ControlKind::Label) {
-            labels |= qrect(
-                pixelRect(control.left, control.top, control.width, control.height, dotsPerInch_));
-        }
-    }
-    strip_ = new ReadingStrip(&widget_, speech_);
-    strip_->setGeometry(labels);
+    makeStrip();
     labelFont_ = labelFont(design.labelFont);
     build(design,
           FormModel::Port{
@@ -160,8 +140,41 @@ QtFormHost::QtFormHost(const FormDesign& design, MonoClock now)
           kConfirmationTime, *this);
     QObject::connect(&progTimer_, &QTimer::timeout,
                      [m = &timer(design.timer.name)] { m->fires(); });
+    setTabOrder();
+}
 
-    const auto order = focusOrder(design);
+QtFormHost::~QtFormHost() = default;
+
+void QtFormHost::frameWindow(const QScreen* screen) {
+    widget_.setObjectName(qstring(design_.name));
+    // Of fixed size, so with no maximise: the window manager reads that from the window's
+    // hints (on X11 the Motif ones), as Windows does from its frame.
+    widget_.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint);
+    const QRect client = qrect(pixelRect(design_.clientLeft, design_.clientTop, design_.clientWidth,
+                                         design_.clientHeight, dotsPerInch_));
+    widget_.setFixedSize(client.size());
+    widget_.setGeometry(placeOnScreen(client, screen));
+    widget_.setWindowIcon(windowIcon(design_.icon));
+}
+
+// The labels stand in one strip, which a screen reader hears as one number.
+void QtFormHost::makeStrip() {
+    QRect labels;
+    for (const ControlDesign& control : design_.controls) {
+        if (control.kind == ControlKind::Label) {
+            labels |= qrect(
+                pixelRect(control.left, control.top, control.width, control.height, dotsPerInch_));
+        }
+    }
+    strip_ = new ReadingStrip(&widget_, speech_);
+    strip_->setGeometry(labels);
+}
+
+// Tab goes round the buttons by their tab indexes, from the first that can take it.
+void QtFormHost::setTabOrder() {
+    const auto order = focusOrder(design_);
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(widgetOf(order[i - 1]->name), widgetOf(order[i]->name));
     }
@@ -169,8 +182,6 @@ QtFormHost::QtFormHost(const FormDesign& design, MonoClock now)
         widgetOf(order[*first]->name)->setFocus();
     }
 }
-
-QtFormHost::~QtFormHost() = default;
 
 void QtFormHost::setHighContrast(std::optional<HighContrast> colours) {
     highContrast_ = colours;

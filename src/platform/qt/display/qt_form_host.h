@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QFont>
 #include <QLabel>
+#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 #include <QWidget>
@@ -87,6 +88,9 @@ class QtFormHost final : public ModelHost, private ControlMaker {
     std::function<void(bool)> makeOptionButton(const ControlDesign& design) override;
     std::function<void(bool)> makeCommandButton(const ControlDesign& design) override;
     TimerModel::Port makeTimer(const TimerDesign& design) override;
+    void frameWindow(const QScreen* screen);
+    void makeStrip();
+    void setTabOrder();
     QToolButton* pictureButton(const ControlDesign& design);
     void place(QWidget* widget, const ControlDesign& design);
     void colourField(QWidget* label, const ControlDesign& design);
