@@ -170,6 +170,33 @@ start_gnome_shell() {
     return 1
 }
 
+# Plasma's panel (its task manager and system tray, whose watcher kded runs) over the
+# desktop's window manager, on the script's session bus, with its settings in the
+# desktop's folder. Returns once the tray's host has registered. Needs plasma-workspace.
+start_plasma() {
+    local dir=$QUENDAL_DESKTOP_DIR tries
+    local session=(env XDG_CONFIG_HOME="$dir/config" XDG_DATA_HOME="$dir/data"
+                   XDG_CACHE_HOME="$dir/cache" XDG_CURRENT_DESKTOP=KDE KDE_FULL_SESSION=true
+                   KDE_SESSION_VERSION=5)
+    local libexec
+    libexec=/usr/lib/$(gcc -print-multiarch 2>/dev/null || echo "$(uname -m)-linux-gnu")/libexec
+    "${session[@]}" setsid kded5 >"$dir/kded.log" 2>&1 &
+    QUENDAL_WM_PIDS+=($!)
+    "${session[@]}" setsid "$libexec/kactivitymanagerd" >"$dir/activities.log" 2>&1 &
+    QUENDAL_WM_PIDS+=($!)
+    "${session[@]}" setsid plasmashell >"$dir/plasma.log" 2>&1 &
+    QUENDAL_WM_PIDS+=($!)
+    for tries in $(seq 300); do
+        [[ "$(gdbus call --session --dest org.kde.StatusNotifierWatcher \
+            --object-path /StatusNotifierWatcher --method org.freedesktop.DBus.Properties.Get \
+            org.kde.StatusNotifierWatcher IsStatusNotifierHostRegistered 2>/dev/null)" == *true* ]] &&
+            return 0
+        sleep 0.1
+    done
+    echo "Plasma's tray did not come up: $(tail -n 5 "$dir/plasma.log")" >&2
+    return 1
+}
+
 # A tint2 taskbar at the bottom of the screen, one task per window with its title.
 start_taskbar() {
     mkdir -p "$QUENDAL_DESKTOP_DIR/tint2"
