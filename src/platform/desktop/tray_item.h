@@ -79,7 +79,6 @@ class TrayItem {
     void labelDue() { labelPacer_.frameDue(); }
     void tooltipDue() { tooltipPacer_.frameDue(); }
 
-    std::string_view label() const { return label_.latest(); }
     std::vector<MenuItem> menu() const;
     // Whether the menu (0) or one of its items has that id.
     bool has(int id) const;

@@ -20,7 +20,7 @@
 namespace quendal::qt {
 namespace {
 
-class QtBindingTest : public ::testing::Test {
+class QtFormHostTest : public ::testing::Test {
   protected:
     const FormDesign& design = windowDesign();
     QtFormHost host{design};
@@ -31,7 +31,7 @@ class QtBindingTest : public ::testing::Test {
     }
 };
 
-TEST_F(QtBindingTest, ControlsStandWhereTheDesignPutsThem) {
+TEST_F(QtFormHostTest, ControlsStandWhereTheDesignPutsThem) {
     EXPECT_EQ(host.widget().size(), QSize(481, 33));
     EXPECT_EQ(host.widget().minimumSize(), QSize(481, 33)) << "fixed size";
     EXPECT_EQ(host.widget().maximumSize(), QSize(481, 33)) << "fixed size";
@@ -48,7 +48,7 @@ TEST_F(QtBindingTest, ControlsStandWhereTheDesignPutsThem) {
     }
 }
 
-TEST_F(QtBindingTest, TabOrderFollowsTheTabIndexesAndFocusStartsOnTheBell) {
+TEST_F(QtFormHostTest, TabOrderFollowsTheTabIndexesAndFocusStartsOnTheBell) {
     // The buttons by their tab indexes (4 to 9); the labels (0 to 3) take no focus.
     const std::vector<std::string> expected = {"Alarm",     "Go",    "Clock",
                                                "StopWatch", "Reset", "Calendar"};
@@ -71,7 +71,7 @@ TEST_F(QtBindingTest, TabOrderFollowsTheTabIndexesAndFocusStartsOnTheBell) {
     EXPECT_EQ(host.widget().focusWidget(), host.widgetOf("Alarm"));
 }
 
-TEST_F(QtBindingTest, LabelsUseTheDesignedFaceAndColours) {
+TEST_F(QtFormHostTest, LabelsUseTheDesignedFaceAndColours) {
     const std::map<std::string, QColor> colours = {{"Blue", QColor(0, 0, 255)},
                                                    {"Red", QColor(255, 0, 0)},
                                                    {"Yellow", QColor(255, 255, 0)},
@@ -93,7 +93,7 @@ TEST_F(QtBindingTest, LabelsUseTheDesignedFaceAndColours) {
     }
 }
 
-TEST_F(QtBindingTest, EachButtonWidgetStartsAsItsDesignSays) {
+TEST_F(QtFormHostTest, EachButtonWidgetStartsAsItsDesignSays) {
     // What the widgets themselves show, before any handler runs.
     for (const ControlDesign& c : design.controls) {
         if (c.kind == ControlKind::Label) {
@@ -108,7 +108,7 @@ TEST_F(QtBindingTest, EachButtonWidgetStartsAsItsDesignSays) {
     EXPECT_THROW(host.timer("Other"), std::out_of_range);
 }
 
-TEST_F(QtBindingTest, AClickOnEachControlRunsItsHandlerOnce) {
+TEST_F(QtFormHostTest, AClickOnEachControlRunsItsHandlerOnce) {
     std::map<std::string, int> clicks;
     host.checkBox("Go").onClick([&] { ++clicks["Go"]; });
     host.checkBox("Alarm").onClick([&] { ++clicks["Alarm"]; });
@@ -134,7 +134,7 @@ TEST_F(QtBindingTest, AClickOnEachControlRunsItsHandlerOnce) {
     EXPECT_EQ(clicks["Go"], 1) << "a disabled button hears nothing";
 }
 
-TEST_F(QtBindingTest, CheckBoxClickFollowsEveryActualChangeOfItsValue) {
+TEST_F(QtFormHostTest, CheckBoxClickFollowsEveryActualChangeOfItsValue) {
     int clicks = 0;
     CheckBox& alarm = host.checkBox("Alarm");
     alarm.onClick([&] { ++clicks; });
@@ -155,7 +155,7 @@ TEST_F(QtBindingTest, CheckBoxClickFollowsEveryActualChangeOfItsValue) {
     EXPECT_EQ(alarm.value(), 0);
 }
 
-TEST_F(QtBindingTest, TheWindowsOwnReportsOfTheProgramsChangeRaiseNoSecondResize) {
+TEST_F(QtFormHostTest, TheWindowsOwnReportsOfTheProgramsChangeRaiseNoSecondResize) {
     FormModel& form = host.form();
     std::vector<WindowState> seen;
     form.onResize([&] { seen.push_back(form.windowState()); });
@@ -189,7 +189,7 @@ TEST_F(QtBindingTest, TheWindowsOwnReportsOfTheProgramsChangeRaiseNoSecondResize
     EXPECT_EQ(seen.size(), 7U);
 }
 
-TEST_F(QtBindingTest, ClosingRaisesUnloadOnce) {
+TEST_F(QtFormHostTest, ClosingRaisesUnloadOnce) {
     int unloads = 0;
     host.form().onUnload([&] { ++unloads; });
     host.widget().show();
@@ -197,7 +197,7 @@ TEST_F(QtBindingTest, ClosingRaisesUnloadOnce) {
     EXPECT_EQ(unloads, 1);
 }
 
-TEST_F(QtBindingTest, CaptionsReachTheWindowOncePerFrameTheLatestFirst) {
+TEST_F(QtFormHostTest, CaptionsReachTheWindowOncePerFrameTheLatestFirst) {
     struct TitleCounter : QObject {
         int changes = 0;
         bool eventFilter(QObject*, QEvent* event) override {
@@ -234,7 +234,7 @@ int colourCount(const QImage& image) {
     return static_cast<int>(colours.size());
 }
 
-TEST_F(QtBindingTest, EveryPictureRendersAtEachSize) {
+TEST_F(QtFormHostTest, EveryPictureRendersAtEachSize) {
     std::vector<std::pair<std::string, QIcon>> icons{{"window", host.widget().windowIcon()}};
     for (const ControlDesign& c : design.controls) {
         if (c.kind != ControlKind::Label) {
@@ -256,7 +256,7 @@ QImage grab(QWidget* widget) {
     return widget->grab().toImage();
 }
 
-TEST_F(QtBindingTest, GoShowsTheLitBulbWhileChecked) {
+TEST_F(QtFormHostTest, GoShowsTheLitBulbWhileChecked) {
     auto* go = qobject_cast<QToolButton*>(host.widgetOf("Go"));
     for (const int size : {16, 32, 64}) {
         EXPECT_NE(go->icon().pixmap(size, QIcon::Normal, QIcon::On).toImage(),
@@ -273,7 +273,7 @@ TEST_F(QtBindingTest, GoShowsTheLitBulbWhileChecked) {
     EXPECT_EQ(grab(go), lit);
 }
 
-TEST_F(QtBindingTest, ButtonsShowOnlyTheirPictureAndSayWhatTheyDo) {
+TEST_F(QtFormHostTest, ButtonsShowOnlyTheirPictureAndSayWhatTheyDo) {
     for (const ControlDesign& c : design.controls) {
         QWidget* widget = host.widgetOf(c.name);
         EXPECT_FALSE(widget->accessibleName().isEmpty()) << c.name;
@@ -309,7 +309,7 @@ TEST_F(QtBindingTest, ButtonsShowOnlyTheirPictureAndSayWhatTheyDo) {
 
 // Qt 6.8 asks for the window's accessible name around every change of its title, the first
 // one included, which is shown while the window's models are still being made.
-TEST(QtBindingStartTest, TheWindowCanBeAskedForItsNameFromItsFirstCaption) {
+TEST(QtFormHostStartTest, TheWindowCanBeAskedForItsNameFromItsFirstCaption) {
     struct AskAtEachTitle : QObject {
         QStringList names;
         bool eventFilter(QObject* object, QEvent* event) override {
@@ -326,7 +326,7 @@ TEST(QtBindingStartTest, TheWindowCanBeAskedForItsNameFromItsFirstCaption) {
     EXPECT_EQ(asker.names.front(), "Quendal");
 }
 
-TEST_F(QtBindingTest, TimerFiresOnTheWindowThreadWhileEnabled) {
+TEST_F(QtFormHostTest, TimerFiresOnTheWindowThreadWhileEnabled) {
     int firings = 0;
     Timer& prog = host.timer("Prog");
     prog.onTimer([&] { ++firings; });
