@@ -1,5 +1,7 @@
 #include "platform/qt/dbus/qt_status_notifier.h"
 
+#include "platform/qt/shared/qt_wake.h"
+
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDBusMessage>
@@ -230,12 +232,8 @@ StatusNotifier::StatusNotifier(const FormDesign& design, ModelHost& host, Speech
       watcher_(kWatcher, bus(), QDBusServiceWatcher::WatchForOwnerChange),
       item_(
           design, host, speech, std::move(autostart), steadyNow,
-          [this](std::chrono::nanoseconds delay) {
-              labelTimer_.start(std::chrono::ceil<std::chrono::milliseconds>(delay));
-          },
-          [this](std::chrono::nanoseconds delay) {
-              tooltipTimer_.start(std::chrono::ceil<std::chrono::milliseconds>(delay));
-          },
+          [this](std::chrono::nanoseconds delay) { wakeAfter(labelTimer_, delay); },
+          [this](std::chrono::nanoseconds delay) { wakeAfter(tooltipTimer_, delay); },
           port(std::move(quit))) {
     registerTrayTypes();
     for (QTimer* timer : {&labelTimer_, &tooltipTimer_}) {

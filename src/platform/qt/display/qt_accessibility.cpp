@@ -1,5 +1,7 @@
 #include "platform/qt/display/qt_accessibility.h"
 
+#include "platform/qt/shared/qt_wake.h"
+
 #include "platform/qt/shared/qt_text.h"
 
 #include <QAccessibleWidget>
@@ -113,10 +115,7 @@ ScreenReaderNotices::ScreenReaderNotices(QWidget& window, ReadingStrip& strip, M
                                          MonoClock now)
     : window_(window),
       strip_(strip),
-      pacer_(std::move(now),
-             [this](std::chrono::nanoseconds delay) {
-                 timer_.start(std::chrono::ceil<std::chrono::milliseconds>(delay));
-             }),
+      pacer_(std::move(now), [this](std::chrono::nanoseconds delay) { wakeAfter(timer_, delay); }),
       windowName_(pacer_, "", tellNameChanged(window_)),
       reading_(pacer_, "", tellNameChanged(strip_)) {
     timer_.setSingleShot(true);

@@ -12,6 +12,7 @@
 
 #include "platform/qt/display/qt_pictures.h"
 #include "platform/qt/shared/qt_text.h"
+#include "platform/qt/shared/qt_wake.h"
 
 namespace quendal::qt {
 namespace {
@@ -76,11 +77,6 @@ QFont labelFont(const FontDesign& design) {
     return font;
 }
 
-std::chrono::milliseconds wholeMilliseconds(std::chrono::nanoseconds delay) {
-    // Rounded up: a frame must not come early.
-    return std::chrono::ceil<std::chrono::milliseconds>(delay);
-}
-
 }  // namespace
 
 Speech& FormWidget::speech() const {
@@ -102,9 +98,8 @@ void FormWidget::closeEvent(QCloseEvent* event) {
 }
 
 QtFormHost::QtFormHost(const FormDesign& design, MonoClock now)
-    : ModelHost(
-          std::move(now),
-          [this](std::chrono::nanoseconds delay) { frameTimer_.start(wholeMilliseconds(delay)); }),
+    : ModelHost(std::move(now),
+                [this](std::chrono::nanoseconds delay) { wakeAfter(frameTimer_, delay); }),
       design_(design),
       speech_(design, *this),
       widget_(*this) {
