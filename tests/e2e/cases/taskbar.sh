@@ -113,9 +113,9 @@ case_taskbar_button() {
 # The tray: a watcher on the session bus, as a desktop's tray runs one, and the item that
 # registered with it (its bus name, then its object).
 start_watcher() {
-    /usr/bin/python3 "$E2E_DIR/helpers/fake_watcher.py" >"$work/watcher" 2>&1 &
+    /usr/bin/python3 "$E2E_DIR/helpers/fake_watcher.py" "$@" >"$work/watcher" 2>&1 &
     case_pids+=($!)
-    wait_for "the tray's watcher ($(cat "$work/watcher"))" grep -q '^ready' "$work/watcher"
+    wait_for "the tray's watcher ($(cat "$work/watcher" 2>/dev/null))" grep -q '^ready' "$work/watcher"
 }
 registered() { grep -q '^registered' "$work/watcher"; }
 # tray OBJECT ARGUMENTS...: a call to the item's object, or to its menu's (/MenuBar).
@@ -220,8 +220,20 @@ case_tray_item_paced() {
     sleep 1
     start_watcher || return 0
     wait_for "the item registered with a later watcher" registered && pass "registered with a later watcher"
-    # The watcher goes away and another comes, as when the desktop's shell restarts.
+    # The watcher goes away and another comes, as when the desktop's shell restarts; one
+    # that refuses the item, twice, is said once.
     kill "${case_pids[-1]}"
+    local refusing
+    for refusing in 1 2; do
+        start_watcher --refuse || return 0
+        wait_for "the item refused" grep -q '^refused' "$work/watcher"
+        sleep 0.3
+        kill "${case_pids[-1]}"
+    done
+    [ "$(grep -c "^quendal: the desktop's tray refused the item" "$work/stderr")" -eq 1 ] &&
+        pass "a refusing tray said once: $(cat "$work/stderr")" ||
+        fail "a refusing tray, twice: $(cat "$work/stderr")"
+    : >"$work/stderr"
     start_watcher || return 0
     wait_for "the item registered again with a new watcher" registered &&
         pass "registered again with a new watcher"

@@ -1,8 +1,13 @@
 #!/usr/bin/python3
 """A tray's watcher on the session bus (org.kde.StatusNotifierWatcher), for the end-to-end
 cases: says "ready" once it owns its name, then "registered BUS PATH" for each item that
-registers, and runs until it is ended."""
+registers, and runs until it is ended. With --refuse, it answers each registration with
+an error, as a tray that will not show the item does."""
+import sys
+
 from gi.repository import Gio, GLib
+
+REFUSE = "--refuse" in sys.argv
 
 WATCHER = Gio.DBusNodeInfo.new_for_xml("""<node>
   <interface name="org.kde.StatusNotifierWatcher">
@@ -17,6 +22,10 @@ items = []
 
 
 def call(connection, sender, path, interface, method, parameters, invocation):
+    if method == "RegisterStatusNotifierItem" and REFUSE:
+        print("refused", flush=True)
+        invocation.return_dbus_error("org.kde.StatusNotifierWatcher.Error.Refused", "not here")
+        return
     if method == "RegisterStatusNotifierItem":
         (service,) = parameters.unpack()
         # An item may name its object path only: it is then on the caller's bus name.
