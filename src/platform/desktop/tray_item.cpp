@@ -3,6 +3,7 @@
 #include <algorithm>
 
 namespace quendal {
+
 TrayItem::TrayItem(const FormDesign& design, ModelHost& host, Speech& speech,
                    std::optional<Autostart> autostart, MonoClock now, TextPacer::Wake wakeLabel,
                    TextPacer::Wake wakeTooltip, Port port)
@@ -20,8 +21,7 @@ TrayItem::TrayItem(const FormDesign& design, ModelHost& host, Speech& speech,
           }
       }) {
     labelPacer_.setFrameRate(kLabelRate);
-    tooltipPacer_.setFrameRate(1.0 /
-                               std::chrono::duration<double>(QuietNotifier::kSpacing).count());
+    tooltipPacer_.setFrameRate(kSpokenChangesPerSecond);
     for (const ControlDesign& control : design.controls) {
         if (control.kind == ControlKind::OptionButton) {
             modes_.push_back(&control);

@@ -109,7 +109,7 @@ class TrayItem {
     Port port_;
     TextPacer labelPacer_;
     PacedText label_;
-    // The Reading said, once a second at most (see QuietNotifier).
+    // The Reading said, once a second at most (see kSpokenChangesPerSecond).
     TextPacer tooltipPacer_;
     PacedText tooltip_;
     std::vector<const ControlDesign*> modes_;

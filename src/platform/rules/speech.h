@@ -7,7 +7,6 @@
 #include "platform/interface/design.h"
 #include "platform/interface/monotonic.h"
 #include "platform/rules/form_model.h"
-#include "platform/rules/rate_limit.h"
 
 namespace quendal {
 
@@ -50,25 +49,10 @@ class Speech {
     std::optional<Said> said_;
 };
 
-// Tells a screen reader of a changed text at most once a second: it can ask for the
-// text of the moment at any time, and a notification at every refresh would only be
-// thrown away, at a cost to both.
-class QuietNotifier {
-  public:
-    static constexpr std::chrono::seconds kSpacing{1};
-
-    // True when `text`, differing from the last one told, is to be told now.
-    bool due(std::string_view text, MonoTime now) {
-        if (text == told_ || !spacing_.admit(now)) {
-            return false;
-        }
-        told_ = text;
-        return true;
-    }
-
-  private:
-    std::string told_;
-    RateLimit spacing_{kSpacing};
-};
+// A screen reader, and a tray's tooltip, are told of a changed text once a second at
+// most (the latest text always, within the second): they can ask for the text of the
+// moment at any time, and a notice at every refresh would only be thrown away, at a cost
+// to both. A rate for a TextPacer.
+constexpr double kSpokenChangesPerSecond = 1.0;
 
 }  // namespace quendal

@@ -120,7 +120,7 @@ ScreenReaderNotices::ScreenReaderNotices(QWidget& window, ReadingStrip& strip, M
       reading_(pacer_, "", tellNameChanged(strip_)) {
     timer_.setSingleShot(true);
     QObject::connect(&timer_, &QTimer::timeout, [this] { pacer_.frameDue(); });
-    pacer_.setFrameRate(1.0 / std::chrono::duration<double>(QuietNotifier::kSpacing).count());
+    pacer_.setFrameRate(kSpokenChangesPerSecond);
     windowChanges_ = host.changes().listen([this] { changed(); });
     pace_ = host.audience().listen([this](Pace pace) { pacer_.hold(pace == Pace::Unseen); });
     pacer_.hold(host.audience().pace() == Pace::Unseen);

@@ -35,7 +35,7 @@ class ReadingStrip final : public QWidget, public Speaking {
 void installAccessibility();
 
 // Tells a screen reader that the window's name or the Reading has changed, each at most
-// once a second (see QuietNotifier), and nothing while nobody can see the screen; it
+// once a second (see kSpokenChangesPerSecond), and nothing while nobody can see the screen; it
 // hears the words of the moment whenever it asks. Follows each refresh and each change
 // of the window's models; where no screen reader listens, costs nothing more.
 class ScreenReaderNotices {
