@@ -15,11 +15,9 @@ TrayItem::TrayItem(const FormDesign& design, ModelHost& host, Speech& speech,
       labelPacer_(now_, std::move(wakeLabel)),
       label_(labelPacer_, "", port_.showLabel),
       tooltipPacer_(now_, std::move(wakeTooltip)),
-      tooltip_(tooltipPacer_, "", [this](std::string_view said) {
-          if (!said.empty()) {
-              port_.showTooltip(said);
-          }
-      }) {
+      tooltip_(
+          tooltipPacer_, [this] { return speech_.reading(); },
+          [this](std::string_view said) { port_.showTooltip(said); }) {
     labelPacer_.setFrameRate(kLabelRate);
     tooltipPacer_.setFrameRate(kSpokenChangesPerSecond);
     for (const ControlDesign& control : design.controls) {
@@ -37,7 +35,7 @@ TrayItem::TrayItem(const FormDesign& design, ModelHost& host, Speech& speech,
 
 void TrayItem::offer(const Reading& reading, const ModeSelection& modes) {
     label_.set(reading.caption.view());
-    tooltip_.set(speech_.reading());
+    tooltip_.changed();
     count_ = progressOf(reading, modes).count;
     if (!labelPacer_.held()) {
         showCount();
@@ -48,7 +46,7 @@ void TrayItem::offer(const Reading& reading, const ModeSelection& modes) {
 // tooltip (which says the mode's meaning) follow. The alarm may ring while nobody can see
 // the screen: the tray asks for attention all the same.
 void TrayItem::windowChanged() {
-    tooltip_.set(speech_.reading());
+    tooltip_.changed();
     statusMayHaveChanged();
     menuMayHaveChanged();
 }

@@ -111,7 +111,7 @@ class TrayItem {
     PacedText label_;
     // The Reading said, once a second at most (see kSpokenChangesPerSecond).
     TextPacer tooltipPacer_;
-    PacedText tooltip_;
+    SpokenWords tooltip_;
     std::vector<const ControlDesign*> modes_;
     std::string_view bell_;
     std::optional<int> count_;

@@ -75,4 +75,20 @@ std::string_view Speech::descriptionWhen(const ControlDesign& control, bool chec
                                                           : control.description;
 }
 
+SpokenWords::SpokenWords(TextPacer& pacer, std::function<std::string()> say,
+                         std::function<void(std::string_view)> tell)
+    : say_(std::move(say)),
+      tell_(std::move(tell)),
+      // The marker's first text, shown at once, marks no change.
+      marker_(pacer, "", [this](std::string_view marker) {
+          if (marker.empty()) {
+              return;
+          }
+          std::string words = say_();
+          if (words != told_) {
+              told_ = std::move(words);
+              tell_(told_);
+          }
+      }) {}
+
 }  // namespace quendal

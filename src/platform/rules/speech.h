@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -7,6 +8,7 @@
 #include "platform/interface/design.h"
 #include "platform/interface/monotonic.h"
 #include "platform/rules/form_model.h"
+#include "platform/rules/text_pacer.h"
 
 namespace quendal {
 
@@ -54,5 +56,23 @@ class Speech {
 // moment at any time, and a notice at every refresh would only be thrown away, at a cost
 // to both. A rate for a TextPacer.
 constexpr double kSpokenChangesPerSecond = 1.0;
+
+// Words that follow the window, worked out only when they may be told: at the pacer's
+// rate (kSpokenChangesPerSecond), the latest always, and told only where they differ
+// from those told last. A change may be marked at any rate, each refresh's included, for
+// the cost of a count.
+class SpokenWords {
+  public:
+    SpokenWords(TextPacer& pacer, std::function<std::string()> say,
+                std::function<void(std::string_view)> tell);
+    void changed() { marker_.set(std::to_string(++changes_)); }
+
+  private:
+    std::function<std::string()> say_;
+    std::function<void(std::string_view)> tell_;
+    std::string told_;
+    unsigned long changes_ = 0;
+    PacedText marker_;
+};
 
 }  // namespace quendal

@@ -102,7 +102,7 @@ void installAccessibility() {
 namespace {
 
 // A notice of a new name for an object, whatever the name now is.
-PacedText::Show tellNameChanged(QObject& object) {
+std::function<void(std::string_view)> tellNameChanged(QObject& object) {
     return [&object](std::string_view) {
         QAccessibleEvent told(&object, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&told);
@@ -116,8 +116,10 @@ ScreenReaderNotices::ScreenReaderNotices(QWidget& window, ReadingStrip& strip, M
     : window_(window),
       strip_(strip),
       pacer_(std::move(now), [this](std::chrono::nanoseconds delay) { wakeAfter(timer_, delay); }),
-      windowName_(pacer_, "", tellNameChanged(window_)),
-      reading_(pacer_, "", tellNameChanged(strip_)) {
+      windowName_(
+          pacer_, [this] { return strip_.speech().windowName(); }, tellNameChanged(window_)),
+      reading_(
+          pacer_, [this] { return strip_.speech().reading(); }, tellNameChanged(strip_)) {
     timer_.setSingleShot(true);
     QObject::connect(&timer_, &QTimer::timeout, [this] { pacer_.frameDue(); });
     pacer_.setFrameRate(kSpokenChangesPerSecond);
@@ -134,9 +136,8 @@ void ScreenReaderNotices::changed() {
     if (!QAccessible::isActive()) {
         return;
     }
-    Speech& speech = strip_.speech();
-    windowName_.set(speech.windowName());
-    reading_.set(speech.reading());
+    windowName_.changed();
+    reading_.changed();
 }
 
 }  // namespace quendal::qt

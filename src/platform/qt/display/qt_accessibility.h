@@ -54,8 +54,8 @@ class ScreenReaderNotices {
     ReadingStrip& strip_;
     QTimer timer_;
     TextPacer pacer_;
-    PacedText windowName_;
-    PacedText reading_;
+    SpokenWords windowName_;
+    SpokenWords reading_;
     Notice<>::Subscription windowChanges_;
     Audience::Listening pace_;
 };
