@@ -22,3 +22,17 @@ total() {
 }
 # ratio A B: A as a multiple of B.
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {if (b > 0) printf "%.2f", a / b; else print "-"}'; }
+
+# measure_in_work_folder: `work`, a folder for the measurement's files; at the exit the
+# program under measurement (`clock`, a process id, if any) and the desktop are ended and
+# the folder removed.
+measure_in_work_folder() {
+    work=$(mktemp -d)
+    clock=
+    trap 'end_measurement' EXIT
+}
+end_measurement() {
+    [ -z "$clock" ] || kill "$clock" 2>/dev/null || true
+    end_desktop
+    rm -rf "$work"
+}

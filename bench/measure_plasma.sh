@@ -12,14 +12,7 @@ seconds=$2
 shift 2
 source "$(dirname "$0")/../scripts/lib/desktop.sh"
 source "$(dirname "$0")/measure_lib.sh"
-work=$(mktemp -d)
-clock=
-finish() {
-    [ -z "$clock" ] || kill "$clock" 2>/dev/null || true
-    end_desktop
-    rm -rf "$work"
-}
-trap finish EXIT
+measure_in_work_folder
 start_session_bus
 start_virtual_desktop 1280x800x24 openbox
 start_plasma

@@ -11,18 +11,11 @@ build=$1
 runs=${2:-5}
 seconds=${3:-10}
 source "$(dirname "$0")/../scripts/lib/desktop.sh"
-work=$(mktemp -d)
-clock=
-finish() {
-    [ -z "$clock" ] || kill "$clock" 2>/dev/null || true
-    end_desktop
-    rm -rf "$work"
-}
-trap finish EXIT
+source "$(dirname "$0")/measure_lib.sh"
+measure_in_work_folder
 start_virtual_desktop 1280x800x24 gnome-shell
 shell=$(pgrep -x gnome-shell | head -n 1)
 
-source "$(dirname "$0")/measure_lib.sh"
 # shares PID...: each process's share of one core over the next `seconds`.
 shares() {
     local before=() pid i=0 out=

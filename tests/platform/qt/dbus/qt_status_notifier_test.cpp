@@ -7,7 +7,6 @@
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusVariant>
-#include <QFile>
 #include <QGuiApplication>
 #include <QXmlStreamReader>
 #include <map>
@@ -30,12 +29,13 @@ struct Member {
     std::string out;
 };
 
-std::map<std::string, Member> membersOf(const QString& file) {
-    QFile xml(file);
-    EXPECT_TRUE(xml.open(QIODevice::ReadOnly)) << file.toStdString();
-    QXmlStreamReader reader(&xml);
+// The members of `interface` in an introspection, which the adaptors take whole from the
+// interfaces' descriptions in src/platform/qt/dbus/interfaces/.
+std::map<std::string, Member> membersOf(const QString& xml, const QString& interface) {
+    QXmlStreamReader reader(xml);
     std::map<std::string, Member> members;
     std::string current;
+    bool inInterface = false;
     while (!reader.atEnd()) {
         if (reader.readNext() != QXmlStreamReader::StartElement) {
             continue;
@@ -44,7 +44,11 @@ std::map<std::string, Member> membersOf(const QString& file) {
         const auto attribute = [&](const char* key) {
             return reader.attributes().value(QLatin1String(key)).toString().toStdString();
         };
-        if (name == QLatin1String("property")) {
+        if (name == QLatin1String("interface")) {
+            inInterface = reader.attributes().value(QLatin1String("name")) == interface;
+        } else if (!inInterface) {
+            continue;
+        } else if (name == QLatin1String("property")) {
             members[attribute("name")] = {"property", "", attribute("type")};
         } else if (name == QLatin1String("method") || name == QLatin1String("signal")) {
             current = attribute("name");
@@ -105,26 +109,23 @@ TEST(StatusNotifier, EveryMemberAnswersWithTheSignatureItsInterfaceGives) {
         {"AboutToShowGroup", {QVariant::fromValue(QList<int>{1})}},
     };
     const struct {
-        const char* file;
         QString path;
         QString interface;
     } interfaces[] = {
-        {"org.kde.StatusNotifierItem.xml", ItemObject::kPath,
-         QStringLiteral("org.kde.StatusNotifierItem")},
-        {"com.canonical.dbusmenu.xml", MenuObject::kPath, QStringLiteral("com.canonical.dbusmenu")},
+        {ItemObject::kPath, QStringLiteral("org.kde.StatusNotifierItem")},
+        {MenuObject::kPath, QStringLiteral("com.canonical.dbusmenu")},
     };
     for (const auto& i : interfaces) {
-        const auto members = membersOf(QStringLiteral(QUENDAL_TRAY_INTERFACES "/") + i.file);
-        ASSERT_FALSE(members.empty()) << i.file;
         const QDBusMessage introspected =
             tray.call(QDBusMessage::createMethodCall(
                           service, i.path, QStringLiteral("org.freedesktop.DBus.Introspectable"),
                           QStringLiteral("Introspect")),
                       QDBus::BlockWithGui);
-        const std::string xml = introspected.arguments().value(0).toString().toStdString();
-        EXPECT_EQ(xml.find("deleteLater"), std::string::npos) << "only the interface's members";
+        const QString xml = introspected.arguments().value(0).toString();
+        EXPECT_FALSE(xml.contains(QStringLiteral("deleteLater"))) << "only the interfaces' members";
+        const auto members = membersOf(xml, i.interface);
+        ASSERT_GT(members.size(), 10U) << i.interface.toStdString();
         for (const auto& [name, member] : members) {
-            EXPECT_NE(xml.find("name=\"" + name + "\""), std::string::npos) << name;
             QDBusMessage call;
             if (member.kind == "property") {
                 call = QDBusMessage::createMethodCall(
