@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "support/memory_entry.h"
+
 namespace quendal {
 namespace {
 
@@ -44,19 +46,8 @@ TEST(Autostart, ChecksOnlyWhatStartsTheClockAndNeverDeletesTheUsersEntry) {
     };
     for (const auto& c : cases) {
         std::optional<std::string> file = c.before;
-        const Autostart autostart(std::string(kProgram),
-                                  {[&] { return file; },
-                                   [&](std::string_view content) -> std::optional<std::string> {
-                                       if (*c.failure) {
-                                           return c.failure;
-                                       }
-                                       file = std::string(content);
-                                       return std::nullopt;
-                                   },
-                                   [&]() -> std::optional<std::string> {
-                                       file.reset();
-                                       return std::nullopt;
-                                   }});
+        const std::string failing = c.failure;
+        const Autostart autostart(std::string(kProgram), testing::memoryEntry(file, failing));
         const std::string row = c.before.value_or("(none)");
         EXPECT_EQ(autostart.enabled(), c.checkedBefore) << row;
         const auto failure = autostart.set(!c.checkedBefore);

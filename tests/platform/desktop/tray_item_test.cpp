@@ -8,6 +8,7 @@
 
 #include "support/fake_clock.h"
 #include "support/fake_form.h"
+#include "support/memory_entry.h"
 #include "window/window.h"
 #include "window/window_design.h"
 
@@ -61,32 +62,25 @@ class TrayItemTest : public ::testing::Test {
     Speech speech{windowDesign(), host};
     FakeMonoClock mono;
     std::optional<std::string> autostartFile;
+    std::string autostartFailure;
     std::optional<std::chrono::nanoseconds> labelWake, tooltipWake;
     std::string label, tooltip, said;
     std::vector<int> counts;
     TrayItem::Status status = TrayItem::Status::Active;
     int menuChanges = 0, quits = 0;
-    TrayItem tray{windowDesign(),
-                  host,
-                  speech,
-                  Autostart("[Desktop Entry]\n",
-                            {[this] { return autostartFile; },
-                             [this](std::string_view content) -> std::optional<std::string> {
-                                 autostartFile = std::string(content);
-                                 return std::nullopt;
-                             },
-                             [this]() -> std::optional<std::string> {
-                                 autostartFile.reset();
-                                 return std::nullopt;
-                             }}),
-                  mono.source(),
-                  [this](std::chrono::nanoseconds delay) { labelWake = delay; },
-                  [this](std::chrono::nanoseconds delay) { tooltipWake = delay; },
-                  {[this](std::string_view text) { label = text; },
-                   [this](std::string_view text) { tooltip = text; },
-                   [this](int count) { counts.push_back(count); },
-                   [this](TrayItem::Status s) { status = s; }, [this] { ++menuChanges; },
-                   [this] { ++quits; }, [this](std::string_view why) { said = why; }}};
+    TrayItem tray{
+        windowDesign(),
+        host,
+        speech,
+        Autostart("[Desktop Entry]\n", testing::memoryEntry(autostartFile, autostartFailure)),
+        mono.source(),
+        [this](std::chrono::nanoseconds delay) { labelWake = delay; },
+        [this](std::chrono::nanoseconds delay) { tooltipWake = delay; },
+        {[this](std::string_view text) { label = text; },
+         [this](std::string_view text) { tooltip = text; },
+         [this](int count) { counts.push_back(count); }, [this](TrayItem::Status s) { status = s; },
+         [this] { ++menuChanges; }, [this] { ++quits; },
+         [this](std::string_view why) { said = why; }}};
 };
 
 TEST_F(TrayItemTest, ItsMenuDoesWhatItSaysAndAnswersOnlyForItsItems) {
@@ -126,6 +120,11 @@ TEST_F(TrayItemTest, ItsMenuDoesWhatItSaysAndAnswersOnlyForItsItems) {
     EXPECT_TRUE(tray.has(0));
     EXPECT_TRUE(tray.has(kBeforeQuit));
     EXPECT_FALSE(tray.has(kFirstMode + 3));
+    // A write that fails is said, and the check stays off.
+    autostartFailure = "cannot write q.desktop: Read-only file system";
+    EXPECT_TRUE(tray.choose(kStartAtLogIn));
+    EXPECT_EQ(said, "start at log-in: cannot write q.desktop: Read-only file system");
+    EXPECT_EQ(menu().find("*Start"), std::string::npos);
     EXPECT_TRUE(tray.choose(kQuit));
     EXPECT_EQ(quits, 1);
 }
