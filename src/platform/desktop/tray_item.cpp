@@ -1,6 +1,7 @@
 #include "platform/desktop/tray_item.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace quendal {
 
@@ -15,9 +16,7 @@ TrayItem::TrayItem(const FormDesign& design, ModelHost& host, Speech& speech,
       labelPacer_(now_, std::move(wakeLabel)),
       label_(labelPacer_, "", port_.showLabel),
       tooltipPacer_(now_, std::move(wakeTooltip)),
-      tooltip_(
-          tooltipPacer_, [this] { return speech_.reading(); },
-          [this](std::string_view said) { port_.showTooltip(said); }) {
+      tooltip_(tooltipPacer_, std::bind_front(&Speech::reading, &speech_), port_.showTooltip) {
     labelPacer_.setFrameRate(kLabelRate);
     tooltipPacer_.setFrameRate(kSpokenChangesPerSecond);
     for (const ControlDesign& control : design.controls) {

@@ -109,6 +109,11 @@ std::function<void(std::string_view)> tellNameChanged(QObject& object) {
     };
 }
 
+// The words a strip's speech says of the moment, as `words` works them out.
+std::function<std::string()> said(ReadingStrip& strip, std::string (Speech::*words)()) {
+    return [&strip, words] { return (strip.speech().*words)(); };
+}
+
 }  // namespace
 
 ScreenReaderNotices::ScreenReaderNotices(QWidget& window, ReadingStrip& strip, ModelHost& host,
@@ -116,10 +121,8 @@ ScreenReaderNotices::ScreenReaderNotices(QWidget& window, ReadingStrip& strip, M
     : window_(window),
       strip_(strip),
       pacer_(std::move(now), [this](std::chrono::nanoseconds delay) { wakeAfter(timer_, delay); }),
-      windowName_(
-          pacer_, [this] { return strip_.speech().windowName(); }, tellNameChanged(window_)),
-      reading_(
-          pacer_, [this] { return strip_.speech().reading(); }, tellNameChanged(strip_)) {
+      windowName_(pacer_, said(strip_, &Speech::windowName), tellNameChanged(window_)),
+      reading_(pacer_, said(strip_, &Speech::reading), tellNameChanged(strip_)) {
     timer_.setSingleShot(true);
     QObject::connect(&timer_, &QTimer::timeout, [this] { pacer_.frameDue(); });
     pacer_.setFrameRate(kSpokenChangesPerSecond);
