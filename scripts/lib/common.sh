@@ -4,10 +4,10 @@
 QUENDAL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 # To build and run the clock. Lato's Black face stands in for the digits' designed face
-# where that is not installed.
+# where that is not installed; Qt's translation tools build the translations in.
 QUENDAL_BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-qpa-plugins
                         qt6-wayland libx11-dev libxcb-screensaver0-dev libxcb-dpms0-dev
-                        fonts-lato)
+                        qt6-tools-dev qt6-l10n-tools fonts-lato)
 # A virtual X desktop, for running the clock where there is no screen.
 QUENDAL_DESKTOP_PACKAGES=(xvfb openbox x11-utils xdotool)
 # To build and run the tests as well: the end-to-end tests drive the real program on a
@@ -19,9 +19,10 @@ QUENDAL_TEST_PACKAGES=(libgtest-dev libgmock-dev "${QUENDAL_DESKTOP_PACKAGES[@]}
                        python3-dbusmock x11-xserver-utils)
 # To build and run the benchmarks.
 QUENDAL_BENCH_PACKAGES=(libbenchmark-dev)
-# To cross-build the Windows program, and to run it under Wine (32-bit and 64-bit).
+# To cross-build the Windows program (its string tables are made from the translations
+# by a Python script), and to run it under Wine (32-bit and 64-bit).
 QUENDAL_WINDOWS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
-                          binutils-mingw-w64-x86-64)
+                          binutils-mingw-w64-x86-64 python3)
 QUENDAL_WINE_PACKAGES=(wine wine64)
 QUENDAL_WINE32_PACKAGES=(wine32:i386 libfaketime:i386)
 # To make the Windows installer (wixl and msibuild, from msitools) and the zip.

@@ -30,6 +30,7 @@ CASES=(
     "tray_item|run|Windows keeps its taskbar button, whose bar, count and flashing say it all; its notification area shows no text"
     "tray_item_paced|run|as above: no tray item on Windows"
     "taskbar_button|Linux desktops have no such calls: the launcher entry carries the bar and count (row above)|run"
+    "in_german|run|run"
     "quiet_while_unseen|run|run"
     "power_saver|run|Windows hands a power setting to the window by a pointer into its own process, which no other process can send: the binding's test (win32_audience_watch) sends it there"
 )

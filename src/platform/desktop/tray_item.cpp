@@ -100,20 +100,22 @@ void TrayItem::menuMayHaveChanged() {
 
 std::vector<TrayItem::MenuItem> TrayItem::menu() const {
     const MenuState state = menuState();
-    std::vector<MenuItem> items{
-        {kShowOrMinimise, state.restored ? "Minimise the strip" : "Show the strip",
-         ItemKind::Standard},
-        {kAfterShow, "", ItemKind::Separator}};
+    const Words& words = speech_.words();
+    const Text show = state.restored ? translatable("Tray", "Minimise the strip")
+                                     : translatable("Tray", "Show the strip");
+    std::vector<MenuItem> items{{kShowOrMinimise, words.text(show), ItemKind::Standard},
+                                {kAfterShow, "", ItemKind::Separator}};
     for (std::size_t i = 0; i < modes_.size(); ++i) {
-        items.push_back({kFirstMode + static_cast<int>(i), std::string(modes_[i]->accessibleName),
+        items.push_back({kFirstMode + static_cast<int>(i), words.text(modes_[i]->accessibleName),
                          ItemKind::Radio, state.mode == i});
     }
     items.push_back({kBeforeStartAtLogIn, "", ItemKind::Separator});
     if (autostart_) {
-        items.push_back({kStartAtLogIn, "Start at log-in", ItemKind::Check, state.autostart});
+        items.push_back({kStartAtLogIn, words.text(translatable("Tray", "Start at log-in")),
+                         ItemKind::Check, state.autostart});
     }
     items.push_back({kBeforeQuit, "", ItemKind::Separator});
-    items.push_back({kQuit, "Quit", ItemKind::Standard});
+    items.push_back({kQuit, words.text(translatable("Tray", "Quit")), ItemKind::Standard});
     return items;
 }
 
@@ -139,7 +141,8 @@ bool TrayItem::choose(int id) {
         // The file decides what the menu shows: whatever was asked, and whether or not it
         // could be done, the check mark says what is there.
         if (const auto failure = autostart_->set(!autostart_->enabled())) {
-            port_.tellUser("start at log-in: " + *failure);
+            port_.tellUser(fillIn(speech_.words().text(translatable("Tray", "start at log-in: %1")),
+                                  {*failure}));
         }
         autostartOn_ = autostart_->enabled();
     } else if (id == kQuit) {

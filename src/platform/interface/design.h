@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/interface/controls.h"
+#include "platform/interface/words.h"
 
 // A window as designed: what exists when it is created, before any handler runs.
 // Positions and sizes are in twips, 1/1440 inch: 15 to a pixel on a screen of 96 dots
@@ -60,17 +61,17 @@ struct ControlDesign {
     std::string_view checkedPicture = {};
     // Words for people who cannot see the pictures: a short name, and what the control
     // does (also its tooltip).
-    std::string_view accessibleName = {};
-    std::string_view description = {};
+    Text accessibleName = {};
+    Text description = {};
     // Option button only: its group, of which exactly one is selected.
     std::string_view group = {};
-    // Option button only: what the Reading means while it is selected ("percent of the
-    // day"), said after the number.
-    std::string_view meaning = {};
+    // Option button only: what the Reading means while it is selected, with the place of
+    // the number ("%1 percent of the day").
+    Text meaning = {};
     // Check box only: its name and description while checked, where they differ (the
     // ringing bell); the window says the same.
-    std::string_view checkedName = {};
-    std::string_view checkedDescription = {};
+    Text checkedName = {};
+    Text checkedDescription = {};
     // Check box only: while it is checked the window asks for the user's attention, where
     // the platform has a way to (a flashing taskbar button).
     bool asksAttention = false;

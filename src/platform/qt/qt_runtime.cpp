@@ -20,6 +20,7 @@
 #include "platform/qt/display/wayland.h"
 #include "platform/qt/display/x11.h"
 #include "platform/qt/qt_desktop_services.h"
+#include "platform/qt/qt_words.h"
 #include "platform/rules/throttled_beeper.h"
 
 namespace quendal {
@@ -42,7 +43,7 @@ std::string_view environment(const char* name) {
 // told that it was minimised or restored, and the display follows exactly that. Where
 // there is Wayland only, the clock runs as well as Wayland allows and says once what it
 // cannot do there.
-bool choosePlatform(bool& waylandOnly) {
+bool choosePlatform(const Words& words, bool& waylandOnly) {
     std::string_view platform = environment("QT_QPA_PLATFORM");
     if (platform.empty() || platform.starts_with("wayland")) {
         const std::string_view wayland = environment("WAYLAND_DISPLAY");
@@ -50,21 +51,26 @@ bool choosePlatform(bool& waylandOnly) {
             setenv("QT_QPA_PLATFORM", "xcb", 1);
             platform = "xcb";
         } else if (wayland.empty()) {
-            say("no display: neither DISPLAY nor WAYLAND_DISPLAY is set");
+            say(words.text(translatable("Messages",
+                                        "no display: neither DISPLAY nor WAYLAND_DISPLAY is set")));
             return false;
         } else if (!qt::canConnectToWayland(wayland)) {
-            say("cannot connect to the Wayland display \"" + std::string(wayland) + "\"");
+            say(fillIn(words.text(translatable("Messages",
+                                               "cannot connect to the Wayland display \"%1\"")),
+                       {wayland}));
             return false;
         } else if (!qt::waylandPlatformInstalled()) {
-            say("there is only a Wayland display, and Qt's Wayland support is not installed "
-                "(Debian: qt6-wayland)");
+            say(words.text(translatable("Messages",
+                                        "there is only a Wayland display, and Qt's Wayland "
+                                        "support is not installed (Debian: qt6-wayland)")));
             return false;
         } else {
             waylandOnly = true;
         }
     }
     if (platform == "xcb" && !qt::canOpenX11Display()) {
-        say("cannot open the X display \"" + std::string(environment("DISPLAY")) + "\"");
+        say(fillIn(words.text(translatable("Messages", "cannot open the X display \"%1\"")),
+                   {environment("DISPLAY")}));
         return false;
     }
     return true;
@@ -72,7 +78,7 @@ bool choosePlatform(bool& waylandOnly) {
 
 // Said once on a Wayland-only display, after the toolkit has connected: what the clock
 // cannot do there. A desktop's tray, where one runs, shows the Reading all the same.
-void tellWhatWaylandLacks() {
+void tellWhatWaylandLacks(const Words& words) {
     // Asked once, before the window exists, and waited for a second at most.
     QDBusMessage ask = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
@@ -83,19 +89,31 @@ void tellWhatWaylandLacks() {
                                     : QDBusMessage();
     const bool tray =
         answer.type() == QDBusMessage::ReplyMessage && answer.arguments().value(0).toBool();
-    say(std::string("without an X server, Wayland lets the clock neither show the Reading in "
-                    "its taskbar entry while minimised nor come up at the alarm (it asks for "
-                    "attention instead)") +
-        (tray ? "; its tray item shows the Reading" : "") +
-        "; run it with an X server, such as Xwayland, for both");
+    const Text lacks =
+        tray ? translatable("Messages",
+                            "without an X server, Wayland lets the clock neither show the "
+                            "Reading in its taskbar entry while minimised nor come up at the "
+                            "alarm (it asks for attention instead); its tray item shows the "
+                            "Reading; run it with an X server, such as Xwayland, for both")
+             : translatable("Messages",
+                            "without an X server, Wayland lets the clock neither show the "
+                            "Reading in its taskbar entry while minimised nor come up at the "
+                            "alarm (it asks for attention instead); run it with an X server, "
+                            "such as Xwayland, for both");
+    say(words.text(lacks));
 }
 
-// Where no locale is chosen at all (no LANG, as in a bare system or a service), Qt 6.8
-// takes C.UTF-8 and says so in four lines on stderr. The clock writes ASCII only, so it
-// takes that locale's characters itself, quietly. A locale the user chose is left to Qt.
+// Where no locale is chosen at all (no LANG, as in a bare system or a service), or the one
+// chosen is not installed, Qt 6.8 takes C.UTF-8 and says so in four lines on stderr. The
+// clock takes that locale's characters itself, quietly. Called once the user's words have
+// read the locale chosen, which keep its language and number style all the same.
 void useUtf8WhereNoLocaleIsChosen() {
-    const char* chosen = std::setlocale(LC_CTYPE, "");
-    if (chosen && (std::string_view(chosen) == "C" || std::string_view(chosen) == "POSIX")) {
+    if (std::setlocale(LC_ALL, "") == nullptr) {
+        setenv("LC_ALL", "C.UTF-8", 1);
+        return;
+    }
+    const std::string_view characters = std::setlocale(LC_CTYPE, nullptr);
+    if (characters == "C" || characters == "POSIX") {
         setenv("LC_CTYPE", "C.UTF-8", 1);
     }
 }
@@ -173,19 +191,20 @@ class Application final : public QApplication {
 
 class QtRuntime final : public Runtime {
   public:
-    QtRuntime(int& argc, char** argv, bool waylandOnly)
-        : application_(argc, argv),
+    QtRuntime(int& argc, char** argv, bool waylandOnly, std::unique_ptr<qt::QtWords> words)
+        : words_(std::move(words)),
+          application_(argc, argv),
           beeper_([] { QApplication::beep(); },
                   qt::x11BellDuration().value_or(kDefaultBellDuration), steadyNow) {
         // The menu entry's name, by which desktops find the window's taskbar entry.
         QGuiApplication::setDesktopFileName(QStringLiteral("org.quendal.Quendal"));
         if (waylandOnly) {
-            tellWhatWaylandLacks();
+            tellWhatWaylandLacks(*words_);
         }
     }
 
     std::unique_ptr<FormHost> createForm(const FormDesign& design) override {
-        auto host = std::make_unique<qt::QtFormHost>(design);
+        auto host = std::make_unique<qt::QtFormHost>(design, *words_);
         qt::DesktopServices::offer(design, *host);
         signals_.closeWindowsOnSignal();
         return host;
@@ -195,6 +214,7 @@ class QtRuntime final : public Runtime {
     void fail(std::string_view why) override { say(why); }
 
   private:
+    std::unique_ptr<qt::QtWords> words_;
     EndingSignals signals_;
     Application application_;
     SystemClock clock_;
@@ -205,7 +225,8 @@ class QtRuntime final : public Runtime {
 
 std::unique_ptr<Runtime> createRuntime(int& argc, char** argv) {
     bool waylandOnly = false;
-    if (!choosePlatform(waylandOnly)) {
+    auto words = std::make_unique<qt::QtWords>();
+    if (!choosePlatform(*words, waylandOnly)) {
         return nullptr;
     }
     // Qt's own event dispatcher: it serves the millisecond timer at a lower cost than
@@ -216,7 +237,7 @@ std::unique_ptr<Runtime> createRuntime(int& argc, char** argv) {
     }
     useUtf8WhereNoLocaleIsChosen();
     qInstallMessageHandler(printMessage);
-    return std::make_unique<QtRuntime>(argc, argv, waylandOnly);
+    return std::make_unique<QtRuntime>(argc, argv, waylandOnly, std::move(words));
 }
 
 }  // namespace quendal

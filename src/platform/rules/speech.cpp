@@ -9,19 +9,17 @@ std::string Speech::reading() {
         return {};
     }
     const DigitGroups& groups = host_.form().reading().groups;
-    const std::string_view meaning = selectedMeaning();
+    const Text meaning = selectedMeaning();
     if (!said_ || said_->groups != groups || said_->meaning != meaning) {
-        std::string words = spokenNumber(host_.form().reading());
-        if (!meaning.empty()) {
-            words += " ";
-            words += meaning;
-        }
+        std::string number = words_.decimal(spokenNumber(host_.form().reading()));
+        std::string words =
+            meaning.empty() ? std::move(number) : fillIn(words_.text(meaning), {number});
         said_ = Said{groups, meaning, std::move(words)};
     }
     return said_->words;
 }
 
-std::string_view Speech::selectedMeaning() {
+Text Speech::selectedMeaning() {
     for (const ControlDesign& control : design_.controls) {
         if (control.kind == ControlKind::OptionButton && !control.meaning.empty() &&
             host_.optionButton(control.name).selected()) {
@@ -47,7 +45,7 @@ std::string Speech::windowName() {
 std::string Speech::windowDescription() {
     for (const ControlDesign& control : design_.controls) {
         if (!control.checkedDescription.empty() && checked(control)) {
-            return std::string(control.checkedDescription);
+            return words_.text(control.checkedDescription);
         }
     }
     return {};
@@ -58,19 +56,19 @@ bool Speech::checked(const ControlDesign& control) {
            host_.checkBox(control.name).value() == 1;
 }
 
-std::string_view Speech::name(const ControlDesign& control) {
-    return nameWhen(control, checked(control));
+std::string Speech::name(const ControlDesign& control) {
+    return words_.text(nameWhen(control, checked(control)));
 }
 
-std::string_view Speech::description(const ControlDesign& control) {
-    return descriptionWhen(control, checked(control));
+std::string Speech::description(const ControlDesign& control) {
+    return words_.text(descriptionWhen(control, checked(control)));
 }
 
-std::string_view Speech::nameWhen(const ControlDesign& control, bool checked) {
+const Text& Speech::nameWhen(const ControlDesign& control, bool checked) {
     return checked && !control.checkedName.empty() ? control.checkedName : control.accessibleName;
 }
 
-std::string_view Speech::descriptionWhen(const ControlDesign& control, bool checked) {
+const Text& Speech::descriptionWhen(const ControlDesign& control, bool checked) {
     return checked && !control.checkedDescription.empty() ? control.checkedDescription
                                                           : control.description;
 }

@@ -7,6 +7,7 @@
 
 #include "platform/interface/design.h"
 #include "platform/interface/monotonic.h"
+#include "platform/interface/words.h"
 #include "platform/rules/form_model.h"
 #include "platform/rules/text_pacer.h"
 
@@ -18,11 +19,13 @@ namespace quendal {
 // It may be asked at any moment of the window's life, before its controls exist too.
 class Speech {
   public:
-    Speech(const FormDesign& design, ModelHost& host) : design_(design), host_(host) {}
+    Speech(const FormDesign& design, ModelHost& host, const Words& words)
+        : design_(design), host_(host), words_(words) {}
 
     // "41.1917995 percent of the day": the digit groups of the latest refresh, which the
-    // window shows in its labels or its caption; then the meaning of the selected option.
-    // Worked out once per change of either, however often it is asked for.
+    // window shows in its labels or its caption, as one number in the user's number style,
+    // in the meaning of the selected option. Worked out once per change of either, however
+    // often it is asked for.
     std::string reading();
     // Minimised or maximised the caption carries the Reading, and the name is the Reading
     // said; in the normal state it is the caption.
@@ -30,24 +33,26 @@ class Speech {
     // While a check box with words for its checked state is checked (the ringing bell),
     // those words; else nothing.
     std::string windowDescription();
-    std::string_view name(const ControlDesign& control);
-    std::string_view description(const ControlDesign& control);
-    // The same for a control checked or not.
-    static std::string_view nameWhen(const ControlDesign& control, bool checked);
-    static std::string_view descriptionWhen(const ControlDesign& control, bool checked);
+    std::string name(const ControlDesign& control);
+    std::string description(const ControlDesign& control);
+    const Words& words() const { return words_; }
+    // The texts of a control checked or not, in English.
+    static const Text& nameWhen(const ControlDesign& control, bool checked);
+    static const Text& descriptionWhen(const ControlDesign& control, bool checked);
 
   private:
     bool checked(const ControlDesign& control);
-    std::string_view selectedMeaning();
+    Text selectedMeaning();
 
     struct Said {
         DigitGroups groups;
-        std::string_view meaning;
+        Text meaning;
         std::string words;
     };
 
     const FormDesign& design_;
     ModelHost& host_;
+    const Words& words_;
     std::optional<Said> said_;
 };
 

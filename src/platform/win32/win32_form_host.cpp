@@ -35,12 +35,14 @@ void flash(HWND window, bool on) {
 
 }  // namespace
 
-Win32FormHost::Win32FormHost(const FormDesign& design, HINSTANCE instance, MonoClock now)
+Win32FormHost::Win32FormHost(const FormDesign& design, const Words& words, HINSTANCE instance,
+                             MonoClock now)
     : ModelHost(std::move(now),
                 [this](std::chrono::nanoseconds delay) { timers_.wakeAfter(delay); }),
       firstState_(design.state),
       timers_([this] { prog_->fires(); }, [this] { pacer().frameDue(); }),
-      window_(design, instance, windowProc, this),
+      speech_(design, *this, words),
+      window_(design, words, instance, windowProc, this),
       focus_(window_.handle(),
              [this](HWND option) { userClicked(window_.buttonDesign(option)->name); }),
       taskbar_(window_.handle(), design, [this] { return window_.smallIconSize(); }) {
@@ -73,7 +75,8 @@ CheckBoxModel::Port Win32FormHost::makeCheckBox(const ControlDesign& design) {
         window_.showPicture(hwnd);
         // A screen reader reads the button's text: the ringing bell says so.
         if (!design.checkedName.empty()) {
-            SetWindowTextW(hwnd, wide(Speech::nameWhen(design, checked)).c_str());
+            SetWindowTextW(hwnd,
+                           wide(speech_.words().text(Speech::nameWhen(design, checked))).c_str());
         }
         if (design.asksAttention && checked != flashing_) {
             flashing_ = checked;

@@ -8,6 +8,7 @@
 
 #include "platform/interface/design.h"
 #include "platform/rules/form_model.h"
+#include "platform/rules/speech.h"
 #include "platform/win32/win32_audience_watch.h"
 #include "platform/win32/win32_focus.h"
 #include "platform/win32/win32_frame.h"
@@ -21,7 +22,8 @@ namespace quendal::win32 {
 // passes the window's messages on, one small member each.
 class Win32FormHost final : public ModelHost, private ControlMaker {
   public:
-    Win32FormHost(const FormDesign& design, HINSTANCE instance, MonoClock now = steadyNow);
+    Win32FormHost(const FormDesign& design, const Words& words, HINSTANCE instance,
+                  MonoClock now = steadyNow);
     Win32FormHost(const Win32FormHost&) = delete;
     Win32FormHost& operator=(const Win32FormHost&) = delete;
 
@@ -62,6 +64,7 @@ class Win32FormHost final : public ModelHost, private ControlMaker {
     std::exception_ptr failure_;
     ComApartment com_;
     TimerLoop timers_;
+    Speech speech_;
     Frame window_;
     KeyboardFocus focus_;
     TaskbarButton taskbar_;

@@ -83,8 +83,9 @@ void replace(Owner& owner, Owner made) {
 
 }  // namespace
 
-Frame::Frame(const FormDesign& design, HINSTANCE instance, WNDPROC procedure, void* owner)
-    : design_(design), instance_(instance) {
+Frame::Frame(const FormDesign& design, const Words& words, HINSTANCE instance, WNDPROC procedure,
+             void* owner)
+    : design_(design), words_(words), instance_(instance) {
     INITCOMMONCONTROLSEX common{sizeof(INITCOMMONCONTROLSEX),
                                 ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&common);
@@ -138,9 +139,9 @@ HWND Frame::addLabel(const ControlDesign& design) {
 // A button shows only its picture; its text is its name for screen readers, and what it
 // does is its tooltip.
 HWND Frame::addButton(const ControlDesign& design, DWORD style) {
-    const HWND hwnd = addControl(WC_BUTTONW, style | BS_ICON, design.accessibleName);
+    const HWND hwnd = addControl(WC_BUTTONW, style | BS_ICON, words_.text(design.accessibleName));
     buttons_.push_back({&design, hwnd, {}});
-    const std::wstring tip = wide(design.description);
+    const std::wstring tip = wide(words_.text(design.description));
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

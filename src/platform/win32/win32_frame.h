@@ -20,7 +20,8 @@ namespace quendal::win32 {
 class Frame {
   public:
     // Messages go to `procedure`, whose window data is `owner`, from the first one on.
-    Frame(const FormDesign& design, HINSTANCE instance, WNDPROC procedure, void* owner);
+    Frame(const FormDesign& design, const Words& words, HINSTANCE instance, WNDPROC procedure,
+          void* owner);
 
     HWND handle() const { return window_.get(); }
     // Destroys the window now, as the user's closing does.
@@ -80,6 +81,7 @@ class Frame {
     SIZE frameSize(UINT dpi) const;
 
     const FormDesign& design_;
+    const Words& words_;
     HINSTANCE instance_;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     // Freed after the window, whose controls use them.

@@ -15,6 +15,7 @@
 #include "platform/rules/throttled_beeper.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_form_host.h"
+#include "platform/win32/win32_words.h"
 
 namespace quendal {
 namespace {
@@ -55,11 +56,12 @@ void ringBell() {
 // Said in front of everything, minimised clock or not, until the user dismisses it; and
 // on standard error, as the Linux program says it, where one was given to the program (a
 // script that started it, Wine's terminal), and nowhere otherwise.
-void tellUser(std::string_view why) {
+void tellUser(const Words& words, std::string_view why) {
     std::fprintf(stderr, "quendal: %.*s\n", static_cast<int>(why.size()), why.data());
     std::fflush(stderr);
     const std::wstring name = win32::wide(kProgramName);
-    const std::wstring text = name + L" cannot go on: " + win32::wide(why);
+    const std::wstring text = win32::wide(
+        fillIn(words.text(translatable("Messages", "%1 cannot go on: %2")), {kProgramName, why}));
     MessageBoxW(nullptr, text.c_str(), name.c_str(),
                 MB_OK | MB_ICONERROR | MB_SETFOREGROUND | MB_TOPMOST);
 }
@@ -92,7 +94,7 @@ class TestClock final : public WallClock {
 };
 
 // Nothing when the variables are not set; a refusal, told, when they are but unreadable.
-std::unique_ptr<WallClock> testClock(const WallClock& system) {
+std::unique_ptr<WallClock> testClock(const Words& words, const WallClock& system) {
     const char* time = std::getenv("QUENDAL_TEST_TIME");
     const char* failure = std::getenv("QUENDAL_TEST_FAILURE");
     if (!time) {
@@ -107,16 +109,16 @@ std::unique_ptr<WallClock> testClock(const WallClock& system) {
         if (failure) {
             why += " or QUENDAL_TEST_FAILURE=\"" + std::string(failure) + "\"";
         }
-        tellUser(why +
-                 ". Write the time as 2026-12-08 14:59:58, @ before it to run on, and "
-                 "the failure in seconds.");
+        tellUser(words, why +
+                            ". Write the time as 2026-12-08 14:59:58, @ before it to run on, and "
+                            "the failure in seconds.");
         throw TestClockRefused();
     }
     return std::make_unique<TestClock>(system, *setting, failAfter);
 }
 #else
 // The program as shipped keeps the system's time.
-std::unique_ptr<WallClock> testClock(const WallClock&) {
+std::unique_ptr<WallClock> testClock(const Words&, const WallClock&) {
     return nullptr;
 }
 #endif
@@ -124,19 +126,22 @@ std::unique_ptr<WallClock> testClock(const WallClock&) {
 class Win32Runtime final : public Runtime {
   public:
     Win32Runtime()
-        : testClock_(testClock(systemClock_)), beeper_(ringBell, kBellSpacing, steadyNow) {}
+        : words_(GetModuleHandleW(nullptr)),
+          testClock_(testClock(words_, systemClock_)),
+          beeper_(ringBell, kBellSpacing, steadyNow) {}
 
     std::unique_ptr<FormHost> createForm(const FormDesign& design) override {
-        return std::make_unique<win32::Win32FormHost>(design, GetModuleHandleW(nullptr));
+        return std::make_unique<win32::Win32FormHost>(design, words_, GetModuleHandleW(nullptr));
     }
     const WallClock& clock() const override {
         return testClock_ ? *testClock_ : static_cast<const WallClock&>(systemClock_);
     }
     Beeper& beeper() override { return beeper_; }
     // There is no console: the user reads why in a message box.
-    void fail(std::string_view why) override { tellUser(why); }
+    void fail(std::string_view why) override { tellUser(words_, why); }
 
   private:
+    win32::Win32Words words_;
     SystemClock systemClock_;
     std::unique_ptr<WallClock> testClock_;
     ThrottledBeeper beeper_;

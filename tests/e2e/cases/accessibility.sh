@@ -83,3 +83,28 @@ case_high_contrast() {
         close_clock
     fi
 }
+
+case_in_german() {
+    # The clock for a German user, with a locale this machine need not have generated: the
+    # Reading said with the decimal comma, the menu in German, the digits and the caption as
+    # in every language, and not a line on stderr. A locale the system does not know is
+    # English with nothing said.
+    start_watcher || return 0
+    start_clock "2026-12-08 03:25:46" LANG=de_DE.UTF-8 LANGUAGE= LC_ALL= || return 0
+    wait_for "the item registered" registered || return 0
+    wait_for "the German tooltip ($(item ToolTip))" \
+        item_has ToolTip "'Quendal', '14,2893518 Prozent des Tages'" &&
+        pass "German: the tooltip says '14,2893518 Prozent des Tages'"
+    shows "<'Leiste anzeigen'>" "<'Uhr'>, 'toggle-state': <1>" "<'Stoppuhr'>" "<'Kalender'>" \
+        "<'Beim Anmelden starten'>" "<'Beenden'>" && title_is "14 28 93 518" &&
+        pass "German: the menu in German, the caption '14 28 93 518'" ||
+        fail "German: menu $(menu GetLayout 0 -1 '@as []'), caption $(window_title "$win")"
+    close_clock
+    start_clock "2026-12-08 03:25:46" LANG=xx_YY.UTF-8 LANGUAGE= LC_ALL= || return 0
+    wait_for "the item registered again" eval '[ "$(grep -c ^registered "$work/watcher")" -ge 2 ]' ||
+        return 0
+    wait_for "the English tooltip ($(item ToolTip))" \
+        item_has ToolTip "'Quendal', '14.2893518 percent of the day'" &&
+        shows "<'Show the strip'>" "<'Quit'>" && pass "an unknown locale: English"
+    close_clock
+}

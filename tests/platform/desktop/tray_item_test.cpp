@@ -59,7 +59,8 @@ class TrayItemTest : public ::testing::Test {
     FakeBeeper beeper;
     FakeFormHost host{windowDesign()};
     Window window{host, clock, beeper};
-    Speech speech{windowDesign(), host};
+    EnglishWords words;
+    Speech speech{windowDesign(), host, words};
     FakeMonoClock mono;
     std::optional<std::string> autostartFile;
     std::string autostartFailure;

@@ -28,5 +28,20 @@ TEST(Design, PixelsFollowTheScreenResolutionAndFocusTheTabIndexes) {
     EXPECT_EQ(order, "Alarm Go Clock StopWatch Reset Calendar ");
 }
 
+// A translation puts each placeholder where its language puts it; a percent sign that is
+// no placeholder, or one with no argument, stays as written.
+TEST(Design, PlaceholdersAreFilledWhereverTheTranslationPutsThem) {
+    const struct {
+        const char* pattern;
+        const char* filled;
+    } rows[] = {{"%1 cannot go on: %2", "Quendal cannot go on: no clock"},
+                {"%2 : %1", "no clock : Quendal"},
+                {"1日の%1パーセント", "1日のQuendalパーセント"},
+                {"100% of %1, %3", "100% of Quendal, %3"}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(fillIn(row.pattern, {"Quendal", "no clock"}), row.filled) << row.pattern;
+    }
+}
+
 }  // namespace
 }  // namespace quendal

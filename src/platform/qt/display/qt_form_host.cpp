@@ -97,11 +97,11 @@ void FormWidget::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-QtFormHost::QtFormHost(const FormDesign& design, MonoClock now)
+QtFormHost::QtFormHost(const FormDesign& design, const Words& words, MonoClock now)
     : ModelHost(std::move(now),
                 [this](std::chrono::nanoseconds delay) { wakeAfter(frameTimer_, delay); }),
       design_(design),
-      speech_(design, *this),
+      speech_(design, *this, words),
       widget_(*this) {
     installAccessibility();
     frameTimer_.setSingleShot(true);
@@ -247,15 +247,15 @@ QToolButton* QtFormHost::pictureButton(const ControlDesign& design) {
     button->setIconSize(QSize(size, size));
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     button->setFocusPolicy(Qt::StrongFocus);
-    button->setToolTip(qstring(design.description));
+    button->setToolTip(qstring(speech_.words().text(design.description)));
     return button;
 }
 
 // Last, once the widget is what it will be: a screen reader's view of it is made when first
 // asked for. A label with a name of its own tells no screen reader of each new text.
 void QtFormHost::place(QWidget* widget, const ControlDesign& design) {
-    widget->setAccessibleName(qstring(design.accessibleName));
-    widget->setAccessibleDescription(qstring(design.description));
+    widget->setAccessibleName(qstring(speech_.words().text(design.accessibleName)));
+    widget->setAccessibleDescription(qstring(speech_.words().text(design.description)));
     widget->setObjectName(qstring(design.name));
     QRect place =
         qrect(pixelRect(design.left, design.top, design.width, design.height, dotsPerInch_));

@@ -60,7 +60,7 @@ class QtFormHost final : public ModelHost, private ControlMaker {
         virtual ~Companion() = default;
     };
 
-    explicit QtFormHost(const FormDesign& design, MonoClock now = steadyNow);
+    QtFormHost(const FormDesign& design, const Words& words, MonoClock now = steadyNow);
     QtFormHost(const QtFormHost&) = delete;
     QtFormHost& operator=(const QtFormHost&) = delete;
     ~QtFormHost() override;

@@ -83,7 +83,8 @@ TEST(StatusNotifier, EveryMemberAnswersWithTheSignatureItsInterfaceGives) {
     Window window{host, clock, beeper};
     ASSERT_EQ(host.run(), 0);
     host.timer("Prog").fires();
-    Speech speech{windowDesign(), host};
+    EnglishWords words;
+    Speech speech{windowDesign(), host, words};
     StatusNotifier notifier(
         windowDesign(), host, speech, std::nullopt, [] { return WId{7}; }, [] {});
     notifier.item().offer(host.form().reading(), host.form().modes());

@@ -23,7 +23,8 @@ namespace {
 class QtFormHostTest : public ::testing::Test {
   protected:
     const FormDesign& design = windowDesign();
-    QtFormHost host{design};
+    EnglishWords words;
+    QtFormHost host{design, words};
 
     const ControlDesign& control(std::string_view name) {
         return *std::find_if(design.controls.begin(), design.controls.end(),
@@ -320,7 +321,8 @@ TEST(QtFormHostStartTest, TheWindowCanBeAskedForItsNameFromItsFirstCaption) {
         }
     } asker;
     qApp->installEventFilter(&asker);
-    QtFormHost host{windowDesign()};
+    EnglishWords words;
+    QtFormHost host{windowDesign(), words};
     qApp->removeEventFilter(&asker);
     ASSERT_FALSE(asker.names.empty());
     EXPECT_EQ(asker.names.front(), "Quendal");

@@ -1,0 +1,79 @@
+#!/usr/bin/env python3
+"""The Windows program's string tables, made from the translations at build time.
+
+Usage: windows_string_tables.py OUT.rc OUT.h TS...
+
+Each text of the translations gets a number; OUT.h lists the texts by context and English
+with their numbers, which the program looks up, and OUT.rc has one string table per
+language, the English one neutral, so that Windows picks the user's UI language as it does
+for every resource and takes the English where it has no table for it. A text a
+translation lacks is left out of its table: the program says it in English.
+"""
+import re
+import sys
+import xml.etree.ElementTree as tree
+
+# Each translation's language, as Windows names it.
+LANGUAGES = {
+    'de': ('LANG_GERMAN', 'SUBLANG_NEUTRAL'),
+    'fr': ('LANG_FRENCH', 'SUBLANG_NEUTRAL'),
+    'es': ('LANG_SPANISH', 'SUBLANG_NEUTRAL'),
+    'pt_BR': ('LANG_PORTUGUESE', 'SUBLANG_PORTUGUESE_BRAZILIAN'),
+    'it': ('LANG_ITALIAN', 'SUBLANG_NEUTRAL'),
+    'nl': ('LANG_DUTCH', 'SUBLANG_NEUTRAL'),
+    'pl': ('LANG_POLISH', 'SUBLANG_NEUTRAL'),
+    'ru': ('LANG_RUSSIAN', 'SUBLANG_NEUTRAL'),
+    'zh_CN': ('LANG_CHINESE', 'SUBLANG_CHINESE_SIMPLIFIED'),
+    'ja': ('LANG_JAPANESE', 'SUBLANG_NEUTRAL'),
+}
+
+
+def messages(path):
+    """(context, English, translation or None) for each text of a translation."""
+    for context in tree.parse(path).getroot().iter('context'):
+        name = context.findtext('name')
+        for message in context.iter('message'):
+            translation = message.find('translation')
+            done = translation is not None and not translation.get('type') and translation.text
+            yield name, message.findtext('source'), translation.text if done else None
+
+
+def rc_string(text):
+    escaped = text.replace('\\', '\\\\').replace('"', '""').replace('\n', '\\n')
+    return 'L"' + escaped + '"'
+
+
+def c_string(text):
+    return '"' + text.replace('\\', '\\\\').replace('"', '\\"') + '"'
+
+
+def main():
+    rc_path, header_path, translations = sys.argv[1], sys.argv[2], sys.argv[3:]
+    texts = sorted({(context, english) for path in translations
+                    for context, english, _ in messages(path)})
+    ids = {text: number for number, text in enumerate(texts, start=1)}
+    tables = ['#pragma code_page(65001)', '#include <winresrc.h>', '',
+              'LANGUAGE LANG_NEUTRAL, SUBLANG_NEUTRAL', 'STRINGTABLE', 'BEGIN']
+    tables += [f'    {ids[text]}, {rc_string(text[1])}' for text in texts]
+    tables.append('END')
+    for path in sorted(translations):
+        language = re.search(r'quendal_(\w+)\.ts$', path).group(1)
+        primary, sub = LANGUAGES[language]
+        tables += ['', f'LANGUAGE {primary}, {sub}', 'STRINGTABLE', 'BEGIN']
+        tables += [f'    {ids[(context, english)]}, {rc_string(translated)}'
+                   for context, english, translated in messages(path) if translated]
+        tables.append('END')
+    with open(rc_path, 'w', encoding='utf-8') as rc:
+        rc.write('\n'.join(tables) + '\n')
+    entries = [f'    {{{c_string(context)}, {c_string(english)}, {ids[(context, english)]}}},'
+               for context, english in texts]
+    with open(header_path, 'w', encoding='utf-8') as header:
+        header.write('// Made by the build from the translations: each text\'s number in the\n'
+                     '// string tables, in the order of context and English.\n'
+                     '#pragma once\n\n#include "platform/win32/win32_words.h"\n\n'
+                     'namespace quendal::win32 {\n\ninline constexpr TextId kTextIds[] = {\n'
+                     + '\n'.join(entries) + '\n};\n\n}  // namespace quendal::win32\n')
+
+
+if __name__ == '__main__':
+    main()
