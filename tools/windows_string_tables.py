@@ -5,8 +5,9 @@ Usage: windows_string_tables.py OUT.rc OUT.h TS...
 
 Each text of the translations gets a number; OUT.h lists the texts by context and English
 with their numbers, which the program looks up, and OUT.rc has one string table per
-language, the English one neutral, so that Windows picks the user's UI language as it does
-for every resource and takes the English where it has no table for it. A text a
+language, so that Windows picks the user's UI language as it does for every resource. The
+English table is US English, which Windows falls back to where it has no table for the
+user's language: a neutral one would come before the user's own. A text a
 translation lacks is left out of its table: the program says it in English.
 """
 import re
@@ -53,7 +54,7 @@ def main():
                     for context, english, _ in messages(path)})
     ids = {text: number for number, text in enumerate(texts, start=1)}
     tables = ['#pragma code_page(65001)', '#include <winresrc.h>', '',
-              'LANGUAGE LANG_NEUTRAL, SUBLANG_NEUTRAL', 'STRINGTABLE', 'BEGIN']
+              'LANGUAGE LANG_ENGLISH, SUBLANG_ENGLISH_US', 'STRINGTABLE', 'BEGIN']
     tables += [f'    {ids[text]}, {rc_string(text[1])}' for text in texts]
     tables.append('END')
     for path in sorted(translations):

@@ -16,7 +16,7 @@ QUENDAL_TEST_PACKAGES=(libgtest-dev libgmock-dev "${QUENDAL_DESKTOP_PACKAGES[@]}
                        faketime imagemagick file desktop-file-utils appstream clang-format
                        mutter dbus-daemon dbus-bin at-spi2-core python3-pyatspi dpkg-dev
                        lintian icewm fluxbox weston unzip python3-gi libglib2.0-bin
-                       python3-dbusmock x11-xserver-utils)
+                       python3-dbusmock x11-xserver-utils locales)
 # To build and run the benchmarks.
 QUENDAL_BENCH_PACKAGES=(libbenchmark-dev)
 # To cross-build the Windows program (its string tables are made from the translations

@@ -51,7 +51,12 @@ Win32FormHost::Win32FormHost(const FormDesign& design, const Words& words, HINST
                               SetWindowTextW(window_.handle(), wide(caption).c_str());
                           },
                           [this](WindowState state) { applyState(state); }, [this] { show(); },
-                          [this](const Progress& progress) { taskbar_.show(progress); }},
+                          [this](const Progress& progress) { taskbar_.show(progress); },
+                          [this](const Reading&, const ModeSelection&) {
+                              if (screenReader_) {
+                                  screenReader_->readingChanged();
+                              }
+                          }},
           // Windows reports a change of state while it is applied, never later.
           std::chrono::milliseconds(0), *this);
     prog_ = &timer(design.timer.name);
@@ -60,16 +65,19 @@ Win32FormHost::Win32FormHost(const FormDesign& design, const Words& words, HINST
     window_.place();
     readRefreshRate();
     audienceWatch_.emplace(window_.handle(), audience());
+    screenReader_.emplace(window_.handle(), std::move(made_), *this, speech_, clock());
     ready_ = true;
 }
 
 PacedText::Show Win32FormHost::makeLabel(const ControlDesign& design) {
     const HWND hwnd = window_.addLabel(design);
+    made_.push_back({&design, hwnd});
     return [hwnd](std::string_view text) { SetWindowTextW(hwnd, wide(text).c_str()); };
 }
 
 CheckBoxModel::Port Win32FormHost::makeCheckBox(const ControlDesign& design) {
     const HWND hwnd = window_.addButton(design, WS_TABSTOP | BS_AUTOCHECKBOX | BS_PUSHLIKE);
+    made_.push_back({&design, hwnd});
     auto showChecked = [this, hwnd, &design](bool checked) {
         SendMessageW(hwnd, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
         window_.showPicture(hwnd);
@@ -90,6 +98,7 @@ CheckBoxModel::Port Win32FormHost::makeCheckBox(const ControlDesign& design) {
 // Not an automatic option: which one is selected is the group's to say.
 std::function<void(bool)> Win32FormHost::makeOptionButton(const ControlDesign& design) {
     const HWND hwnd = window_.addButton(design, BS_RADIOBUTTON | BS_PUSHLIKE);
+    made_.push_back({&design, hwnd});
     focus_.addStop(hwnd, design.group);
     return [hwnd](bool selected) {
         SendMessageW(hwnd, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -98,6 +107,7 @@ std::function<void(bool)> Win32FormHost::makeOptionButton(const ControlDesign& d
 
 std::function<void(bool)> Win32FormHost::makeCommandButton(const ControlDesign& design) {
     const HWND hwnd = window_.addButton(design, WS_TABSTOP | BS_PUSHBUTTON);
+    made_.push_back({&design, hwnd});
     focus_.addStop(hwnd);
     return showEnabled(hwnd);
 }
@@ -225,6 +235,7 @@ void Win32FormHost::readRefreshRate() {
 void Win32FormHost::closed() {
     form().closedByUser();
     audienceWatch_.reset();
+    screenReader_.reset();
     window_.destroy();
     PostQuitMessage(0);
 }
@@ -275,6 +286,9 @@ std::optional<LRESULT> Win32FormHost::handleMessage(UINT message, WPARAM wParam,
         if (const auto answer = audienceWatch_->handle(message, wParam, lParam)) {
             return answer;
         }
+    }
+    if (const auto answer = screenReader_->handle(message, wParam, lParam)) {
+        return answer;
     }
     if (const auto scaled = window_.scaleMessage(message, wParam, lParam)) {
         if (message == WM_DPICHANGED) {

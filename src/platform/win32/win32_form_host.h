@@ -9,6 +9,7 @@
 #include "platform/interface/design.h"
 #include "platform/rules/form_model.h"
 #include "platform/rules/speech.h"
+#include "platform/win32/win32_accessibility.h"
 #include "platform/win32/win32_audience_watch.h"
 #include "platform/win32/win32_focus.h"
 #include "platform/win32/win32_frame.h"
@@ -68,8 +69,11 @@ class Win32FormHost final : public ModelHost, private ControlMaker {
     Frame window_;
     KeyboardFocus focus_;
     TaskbarButton taskbar_;
+    // The controls as made, for the screen reader's view.
+    std::vector<ScreenReaderView::Control> made_;
     // Ended with the window, before it goes (closed()).
     std::optional<AudienceWatch> audienceWatch_;
+    std::optional<ScreenReaderView> screenReader_;
 };
 
 }  // namespace quendal::win32

@@ -84,13 +84,62 @@ case_high_contrast() {
     fi
 }
 
+# The Windows program's strip as a Windows screen reader reads it, from another process
+# (tests/e2e/helpers/strip_reader.cpp): "window|DESCRIPTION", then "ROLE|NAME|STATES" for
+# each child of the client area. Under the same locale as the program: Wine keeps the
+# user's number format for the whole session, as the last program started found it.
+strip_reader() { env "$@" "$loader" "$QUENDAL_STRIP_READER" 2>/dev/null | tr -d '\r'; }
+
+case_windows_screen_reader() {
+    # The client area's children are the six buttons with their names and states and one
+    # status bar that says the Reading of the moment; at the alarm the window and the bell
+    # say that it rings and how to silence it.
+    [ -n "${QUENDAL_STRIP_READER:-}" ] || { echo "skipped: no strip reader named"; return 0; }
+    local heard
+    start_clock "2026-12-08 03:25:46" || return 0
+    wait_for "caption line before asking" title_is "14 28 93 518"
+    restore
+    heard=$(strip_reader | tr '\n' '/')
+    [ "$heard" = "window|/check box|Run|checked,pressed,unavailable/push button|Restart|unavailable/status bar|14.2893518 percent of the day|read only/check box|Alarm|focused/radio button|Clock|checked,pressed/radio button|Stopwatch|/radio button|Calendar|/" ] &&
+        pass "the strip reads as six buttons and the status bar '14.2893518 percent of the day'" ||
+        fail "the strip read as: $heard"
+    close_clock
+    start_clock "@2026-12-08 14:59:59" || return 0
+    wait_for "the alarm ringing" state_is Normal
+    sleep 0.3
+    heard=$(strip_reader)
+    grep -qx "window|The alarm is ringing: click the bell, or press space on it, to silence it" <<<"$heard" &&
+        grep -q "^check box|Alarm ringing|checked,pressed" <<<"$heard" &&
+        pass "ringing, the window and the bell say so" || fail "ringing, read as: $(tr '\n' '/' <<<"$heard")"
+    close_clock
+}
+
 case_in_german() {
-    # The clock for a German user, with a locale this machine need not have generated: the
-    # Reading said with the decimal comma, the menu in German, the digits and the caption as
-    # in every language, and not a line on stderr. A locale the system does not know is
-    # English with nothing said.
+    # The clock for a German user: the Reading said with the decimal comma, the words in
+    # German, the digits and the caption as in every language, and not a line on stderr.
+    # The Qt program is read in its tooltip and menu, with a locale this machine need not
+    # have installed (Qt has its own data); the Windows program through its accessibility
+    # objects, with the locale made here, which Wine needs. A locale the system does not
+    # know is English with nothing said.
+    local german=(LANG=de_DE.UTF-8 LANGUAGE= LC_ALL=) heard
+    if [ "$program" = windows ]; then
+        [ -n "${QUENDAL_STRIP_READER:-}" ] || { echo "skipped: no strip reader named"; return 0; }
+        mkdir -p "$work/locales"
+        localedef -i de_DE -f UTF-8 "$work/locales/de_DE.UTF-8" >/dev/null 2>&1
+        [ -f "$work/locales/de_DE.UTF-8/LC_CTYPE" ] ||
+            { fail "cannot make the German locale (Debian: locales)"; return 0; }
+        german+=(LOCPATH="$work/locales")
+        start_clock "2026-12-08 03:25:46" "${german[@]}" || return 0
+        wait_for "caption line" title_is "14 28 93 518"
+        heard=$(strip_reader "${german[@]}" | tr '\n' '/')
+        [ "$heard" = "window|/check box|Laufen|checked,pressed,unavailable/push button|Neustart|unavailable/status bar|14,2893518 Prozent des Tages|read only/check box|Wecker|/radio button|Uhr|checked,pressed/radio button|Stoppuhr|/radio button|Kalender|/" ] &&
+            pass "German: the strip reads '14,2893518 Prozent des Tages', its buttons in German" ||
+            fail "German: the strip read as: $heard"
+        close_clock
+        return 0
+    fi
     start_watcher || return 0
-    start_clock "2026-12-08 03:25:46" LANG=de_DE.UTF-8 LANGUAGE= LC_ALL= || return 0
+    start_clock "2026-12-08 03:25:46" "${german[@]}" || return 0
     wait_for "the item registered" registered || return 0
     wait_for "the German tooltip ($(item ToolTip))" \
         item_has ToolTip "'Quendal', '14,2893518 Prozent des Tages'" &&
