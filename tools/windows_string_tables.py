@@ -30,9 +30,12 @@ LANGUAGES = {
 
 
 def messages(path):
-    """(context, English, translation or None) for each text of a translation."""
+    """(context, English, translation or None) for each text of a translation that the
+    program says: not the menu entry's, which Windows takes from elsewhere."""
     for context in tree.parse(path).getroot().iter('context'):
         name = context.findtext('name')
+        if name == 'Entry':
+            continue
         for message in context.iter('message'):
             translation = message.find('translation')
             done = translation is not None and not translation.get('type') and translation.text

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Entry</name>
+    <message>
+        <source>Decimal Clock</source>
+        <translation>Dezimaluhr</translation>
+    </message>
+    <message>
+        <source>Tell the time as the percentage of the day gone by</source>
+        <translation>Die Uhrzeit als Prozentsatz des vergangenen Tages ablesen</translation>
+    </message>
+    <message>
+        <source>clock;time;decimal;percent;stopwatch;alarm;</source>
+        <translation>Uhr;Zeit;dezimal;Prozent;Stoppuhr;Wecker;</translation>
+    </message>
+    <message>
+        <source>Quendal is a small desktop clock that shows the time as one decimal number, the Reading: the percentage of the day gone by, cut into four coloured digit fields in a thin strip window. At 03:25:46 it reads 14 28 93 518.</source>
+        <translation>Quendal ist eine kleine Desktop-Uhr, die die Zeit als eine einzige Dezimalzahl zeigt, den Wert: den Prozentsatz des vergangenen Tages, aufgeteilt in vier farbige Ziffernfelder in einem schmalen Leistenfenster. Um 03:25:46 zeigt sie 14 28 93 518.</translation>
+    </message>
+    <message>
+        <source>It has three modes:</source>
+        <translation>Sie hat drei Modi:</translation>
+    </message>
+    <message>
+        <source>Clock: the part of the current day gone by, in percent</source>
+        <translation>Uhr: der vergangene Teil des aktuellen Tages, in Prozent</translation>
+    </message>
+    <message>
+        <source>Stopwatch: the time since a start, in the same unit, with hold and restart</source>
+        <translation>Stoppuhr: die Zeit seit einem Start, in derselben Einheit, mit Anhalten und Neustart</translation>
+    </message>
+    <message>
+        <source>Calendar: the part of the current year gone by, in percent</source>
+        <translation>Kalender: der vergangene Teil des aktuellen Jahres, in Prozent</translation>
+    </message>
+    <message>
+        <source>The clock normally sits in the taskbar, where its entry shows the Reading. Once a run, at 15:00 on weekdays and at 14:00 on Saturdays and Sundays, it brings its window up and rings its bell until the bell is clicked.</source>
+        <translation>Die Uhr sitzt normalerweise in der Taskleiste, wo ihr Eintrag den Wert zeigt. Einmal pro Lauf, um 15:00 an Werktagen und um 14:00 an Samstagen und Sonntagen, holt sie ihr Fenster hervor und läutet ihre Glocke, bis die Glocke angeklickt wird.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>

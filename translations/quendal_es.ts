@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Entry</name>
+    <message>
+        <source>Decimal Clock</source>
+        <translation>Reloj decimal</translation>
+    </message>
+    <message>
+        <source>Tell the time as the percentage of the day gone by</source>
+        <translation>Ver la hora como el porcentaje del día transcurrido</translation>
+    </message>
+    <message>
+        <source>clock;time;decimal;percent;stopwatch;alarm;</source>
+        <translation>reloj;hora;decimal;porcentaje;cronómetro;alarma;</translation>
+    </message>
+    <message>
+        <source>Quendal is a small desktop clock that shows the time as one decimal number, the Reading: the percentage of the day gone by, cut into four coloured digit fields in a thin strip window. At 03:25:46 it reads 14 28 93 518.</source>
+        <translation>Quendal es un pequeño reloj de escritorio que muestra la hora como un único número decimal, la lectura: el porcentaje del día transcurrido, dividido en cuatro campos de dígitos de colores en una fina ventana en forma de barra. A las 03:25:46 marca 14 28 93 518.</translation>
+    </message>
+    <message>
+        <source>It has three modes:</source>
+        <translation>Tiene tres modos:</translation>
+    </message>
+    <message>
+        <source>Clock: the part of the current day gone by, in percent</source>
+        <translation>Reloj: la parte del día actual transcurrida, en porcentaje</translation>
+    </message>
+    <message>
+        <source>Stopwatch: the time since a start, in the same unit, with hold and restart</source>
+        <translation>Cronómetro: el tiempo desde un inicio, en la misma unidad, con pausa y reinicio</translation>
+    </message>
+    <message>
+        <source>Calendar: the part of the current year gone by, in percent</source>
+        <translation>Calendario: la parte del año actual transcurrida, en porcentaje</translation>
+    </message>
+    <message>
+        <source>The clock normally sits in the taskbar, where its entry shows the Reading. Once a run, at 15:00 on weekdays and at 14:00 on Saturdays and Sundays, it brings its window up and rings its bell until the bell is clicked.</source>
+        <translation>El reloj suele estar en la barra de tareas, donde su entrada muestra la lectura. Una vez por ejecución, a las 15:00 los días laborables y a las 14:00 los sábados y domingos, hace aparecer su ventana y hace sonar su campana hasta que se hace clic en ella.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Entry</name>
+    <message>
+        <source>Decimal Clock</source>
+        <translation>Horloge décimale</translation>
+    </message>
+    <message>
+        <source>Tell the time as the percentage of the day gone by</source>
+        <translation>Lire l’heure en pourcentage de la journée écoulée</translation>
+    </message>
+    <message>
+        <source>clock;time;decimal;percent;stopwatch;alarm;</source>
+        <translation>horloge;heure;décimal;pourcentage;chronomètre;alarme;</translation>
+    </message>
+    <message>
+        <source>Quendal is a small desktop clock that shows the time as one decimal number, the Reading: the percentage of the day gone by, cut into four coloured digit fields in a thin strip window. At 03:25:46 it reads 14 28 93 518.</source>
+        <translation>Quendal est une petite horloge de bureau qui affiche l’heure sous la forme d’un seul nombre décimal, la valeur : le pourcentage de la journée écoulée, découpé en quatre champs de chiffres colorés dans une fine fenêtre en bandeau. À 03:25:46, elle indique 14 28 93 518.</translation>
+    </message>
+    <message>
+        <source>It has three modes:</source>
+        <translation>Elle a trois modes :</translation>
+    </message>
+    <message>
+        <source>Clock: the part of the current day gone by, in percent</source>
+        <translation>Horloge : la part de la journée en cours déjà écoulée, en pour cent</translation>
+    </message>
+    <message>
+        <source>Stopwatch: the time since a start, in the same unit, with hold and restart</source>
+        <translation>Chronomètre : le temps écoulé depuis un départ, dans la même unité, avec pause et remise à zéro</translation>
+    </message>
+    <message>
+        <source>Calendar: the part of the current year gone by, in percent</source>
+        <translation>Calendrier : la part de l’année en cours déjà écoulée, en pour cent</translation>
+    </message>
+    <message>
+        <source>The clock normally sits in the taskbar, where its entry shows the Reading. Once a run, at 15:00 on weekdays and at 14:00 on Saturdays and Sundays, it brings its window up and rings its bell until the bell is clicked.</source>
+        <translation>L’horloge se tient d’ordinaire dans la barre des tâches, où son entrée affiche la valeur. Une fois par exécution, à 15:00 en semaine et à 14:00 le samedi et le dimanche, elle fait apparaître sa fenêtre et sonne sa cloche jusqu’à ce qu’on clique dessus.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>Entry</name>
+    <message>
+        <source>Decimal Clock</source>
+        <translation>Orologio decimale</translation>
+    </message>
+    <message>
+        <source>Tell the time as the percentage of the day gone by</source>
+        <translation>Leggi l’ora come percentuale della giornata trascorsa</translation>
+    </message>
+    <message>
+        <source>clock;time;decimal;percent;stopwatch;alarm;</source>
+        <translation>orologio;ora;decimale;percentuale;cronometro;sveglia;</translation>
+    </message>
+    <message>
+        <source>Quendal is a small desktop clock that shows the time as one decimal number, the Reading: the percentage of the day gone by, cut into four coloured digit fields in a thin strip window. At 03:25:46 it reads 14 28 93 518.</source>
+        <translation>Quendal è un piccolo orologio da scrivania che mostra l’ora come un unico numero decimale, la lettura: la percentuale della giornata trascorsa, divisa in quattro campi di cifre colorati in una sottile finestra a barra. Alle 03:25:46 segna 14 28 93 518.</translation>
+    </message>
+    <message>
+        <source>It has three modes:</source>
+        <translation>Ha tre modalità:</translation>
+    </message>
+    <message>
+        <source>Clock: the part of the current day gone by, in percent</source>
+        <translation>Orologio: la parte del giorno corrente trascorsa, in percentuale</translation>
+    </message>
+    <message>
+        <source>Stopwatch: the time since a start, in the same unit, with hold and restart</source>
+        <translation>Cronometro: il tempo da una partenza, nella stessa unità, con pausa e riavvio</translation>
+    </message>
+    <message>
+        <source>Calendar: the part of the current year gone by, in percent</source>
+        <translation>Calendario: la parte dell’anno corrente trascorsa, in percentuale</translation>
+    </message>
+    <message>
+        <source>The clock normally sits in the taskbar, where its entry shows the Reading. Once a run, at 15:00 on weekdays and at 14:00 on Saturdays and Sundays, it brings its window up and rings its bell until the bell is clicked.</source>
+        <translation>L’orologio di solito sta nella barra delle applicazioni, dove la sua voce mostra la lettura. Una volta per esecuzione, alle 15:00 nei giorni feriali e alle 14:00 il sabato e la domenica, porta in primo piano la sua finestra e suona la sua campana finché non si fa clic sulla campana.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>Entry</name>
+    <message>
+        <source>Decimal Clock</source>
+        <translation>10進時計</translation>
+    </message>
+    <message>
+        <source>Tell the time as the percentage of the day gone by</source>
+        <translation>1日の経過した割合で時刻を表示</translation>
+    </message>
+    <message>
+        <source>clock;time;decimal;percent;stopwatch;alarm;</source>
+        <translation>時計;時刻;10進;パーセント;ストップウォッチ;アラーム;</translation>
+    </message>
+    <message>
+        <source>Quendal is a small desktop clock that shows the time as one decimal number, the Reading: the percentage of the day gone by, cut into four coloured digit fields in a thin strip window. At 03:25:46 it reads 14 28 93 518.</source>
+        <translation>Quendal は、時刻を1つの10進数（値）で示す小さなデスクトップ時計です。値は1日の経過した割合で、細い帯状のウィンドウの中で4つの色付きの数字欄に分けて表示されます。03:25:46 には 14 28 93 518 と表示します。</translation>
+    </message>
+    <message>
+        <source>It has three modes:</source>
+        <translation>3つのモードがあります:</translation>
+    </message>
+    <message>
+        <source>Clock: the part of the current day gone by, in percent</source>
+        <translation>時計: 今日の経過した割合 (パーセント)</translation>
+    </message>
+    <message>
+        <source>Stopwatch: the time since a start, in the same unit, with hold and restart</source>
+        <translation>ストップウォッチ: 開始からの時間を同じ単位で表示。表示の停止とリスタートができます</translation>
+    </message>
+    <message>
+        <source>Calendar: the part of the current year gone by, in percent</source>
+        <translation>カレンダー: 今年の経過した割合 (パーセント)</translation>
+    </message>
+    <message>
+        <source>The clock normally sits in the taskbar, where its entry shows the Reading. Once a run, at 15:00 on weekdays and at 14:00 on Saturdays and Sundays, it brings its window up and rings its bell until the bell is clicked.</source>
+        <translation>時計は普段タスクバーにあり、その項目に値が表示されます。実行ごとに1回、平日は 15:00、土曜と日曜は 14:00 にウィンドウを前面に出し、ベルがクリックされるまでベルを鳴らします。</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>

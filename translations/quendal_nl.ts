@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>Entry</name>
+    <message>
+        <source>Decimal Clock</source>
+        <translation>Decimale klok</translation>
+    </message>
+    <message>
+        <source>Tell the time as the percentage of the day gone by</source>
+        <translation>Lees de tijd af als het percentage van de verstreken dag</translation>
+    </message>
+    <message>
+        <source>clock;time;decimal;percent;stopwatch;alarm;</source>
+        <translation>klok;tijd;decimaal;procent;stopwatch;wekker;</translation>
+    </message>
+    <message>
+        <source>Quendal is a small desktop clock that shows the time as one decimal number, the Reading: the percentage of the day gone by, cut into four coloured digit fields in a thin strip window. At 03:25:46 it reads 14 28 93 518.</source>
+        <translation>Quendal is een kleine bureaubladklok die de tijd toont als één decimaal getal, de stand: het percentage van de verstreken dag, verdeeld over vier gekleurde cijfervelden in een smal strookvenster. Om 03:25:46 staat er 14 28 93 518.</translation>
+    </message>
+    <message>
+        <source>It has three modes:</source>
+        <translation>Hij heeft drie standen:</translation>
+    </message>
+    <message>
+        <source>Clock: the part of the current day gone by, in percent</source>
+        <translation>Klok: het verstreken deel van de huidige dag, in procenten</translation>
+    </message>
+    <message>
+        <source>Stopwatch: the time since a start, in the same unit, with hold and restart</source>
+        <translation>Stopwatch: de tijd sinds een start, in dezelfde eenheid, met vasthouden en herstarten</translation>
+    </message>
+    <message>
+        <source>Calendar: the part of the current year gone by, in percent</source>
+        <translation>Kalender: het verstreken deel van het huidige jaar, in procenten</translation>
+    </message>
+    <message>
+        <source>The clock normally sits in the taskbar, where its entry shows the Reading. Once a run, at 15:00 on weekdays and at 14:00 on Saturdays and Sundays, it brings its window up and rings its bell until the bell is clicked.</source>
+        <translation>De klok staat normaal in de taakbalk, waar zijn knop de stand toont. Eén keer per run, om 15:00 op werkdagen en om 14:00 op zaterdag en zondag, haalt hij zijn venster naar voren en luidt hij zijn bel tot erop wordt geklikt.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>Entry</name>
+    <message>
+        <source>Decimal Clock</source>
+        <translation>Zegar dziesiętny</translation>
+    </message>
+    <message>
+        <source>Tell the time as the percentage of the day gone by</source>
+        <translation>Odczytuj czas jako procent minionej części dnia</translation>
+    </message>
+    <message>
+        <source>clock;time;decimal;percent;stopwatch;alarm;</source>
+        <translation>zegar;czas;dziesiętny;procent;stoper;alarm;</translation>
+    </message>
+    <message>
+        <source>Quendal is a small desktop clock that shows the time as one decimal number, the Reading: the percentage of the day gone by, cut into four coloured digit fields in a thin strip window. At 03:25:46 it reads 14 28 93 518.</source>
+        <translation>Quendal to mały zegar na pulpit, który pokazuje czas jako jedną liczbę dziesiętną, odczyt: procent minionej części dnia, podzielony na cztery kolorowe pola cyfr w wąskim oknie-pasku. O 03:25:46 pokazuje 14 28 93 518.</translation>
+    </message>
+    <message>
+        <source>It has three modes:</source>
+        <translation>Ma trzy tryby:</translation>
+    </message>
+    <message>
+        <source>Clock: the part of the current day gone by, in percent</source>
+        <translation>Zegar: miniona część bieżącego dnia, w procentach</translation>
+    </message>
+    <message>
+        <source>Stopwatch: the time since a start, in the same unit, with hold and restart</source>
+        <translation>Stoper: czas od startu, w tej samej jednostce, z zatrzymaniem i ponownym startem</translation>
+    </message>
+    <message>
+        <source>Calendar: the part of the current year gone by, in percent</source>
+        <translation>Kalendarz: miniona część bieżącego roku, w procentach</translation>
+    </message>
+    <message>
+        <source>The clock normally sits in the taskbar, where its entry shows the Reading. Once a run, at 15:00 on weekdays and at 14:00 on Saturdays and Sundays, it brings its window up and rings its bell until the bell is clicked.</source>
+        <translation>Zegar zwykle siedzi na pasku zadań, gdzie jego pozycja pokazuje odczyt. Raz na uruchomienie, o 15:00 w dni robocze i o 14:00 w soboty i niedziele, wysuwa swoje okno na wierzch i dzwoni dzwonkiem, dopóki dzwonek nie zostanie kliknięty.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>

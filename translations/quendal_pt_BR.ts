@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Entry</name>
+    <message>
+        <source>Decimal Clock</source>
+        <translation>Relógio decimal</translation>
+    </message>
+    <message>
+        <source>Tell the time as the percentage of the day gone by</source>
+        <translation>Veja a hora como a porcentagem do dia que já passou</translation>
+    </message>
+    <message>
+        <source>clock;time;decimal;percent;stopwatch;alarm;</source>
+        <translation>relógio;hora;decimal;porcentagem;cronômetro;alarme;</translation>
+    </message>
+    <message>
+        <source>Quendal is a small desktop clock that shows the time as one decimal number, the Reading: the percentage of the day gone by, cut into four coloured digit fields in a thin strip window. At 03:25:46 it reads 14 28 93 518.</source>
+        <translation>Quendal é um pequeno relógio de área de trabalho que mostra a hora como um único número decimal, a leitura: a porcentagem do dia que já passou, dividida em quatro campos de dígitos coloridos em uma janela estreita em forma de faixa. Às 03:25:46 ele mostra 14 28 93 518.</translation>
+    </message>
+    <message>
+        <source>It has three modes:</source>
+        <translation>Ele tem três modos:</translation>
+    </message>
+    <message>
+        <source>Clock: the part of the current day gone by, in percent</source>
+        <translation>Relógio: a parte do dia atual que já passou, em porcentagem</translation>
+    </message>
+    <message>
+        <source>Stopwatch: the time since a start, in the same unit, with hold and restart</source>
+        <translation>Cronômetro: o tempo desde um início, na mesma unidade, com pausa e reinício</translation>
+    </message>
+    <message>
+        <source>Calendar: the part of the current year gone by, in percent</source>
+        <translation>Calendário: a parte do ano atual que já passou, em porcentagem</translation>
+    </message>
+    <message>
+        <source>The clock normally sits in the taskbar, where its entry shows the Reading. Once a run, at 15:00 on weekdays and at 14:00 on Saturdays and Sundays, it brings its window up and rings its bell until the bell is clicked.</source>
+        <translation>O relógio normalmente fica na barra de tarefas, onde seu item mostra a leitura. Uma vez por execução, às 15:00 nos dias úteis e às 14:00 aos sábados e domingos, ele traz sua janela para a frente e toca seu sino até que alguém clique no sino.</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>

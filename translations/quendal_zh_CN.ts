@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Entry</name>
+    <message>
+        <source>Decimal Clock</source>
+        <translation>十进制时钟</translation>
+    </message>
+    <message>
+        <source>Tell the time as the percentage of the day gone by</source>
+        <translation>以一天已过去的百分比显示时间</translation>
+    </message>
+    <message>
+        <source>clock;time;decimal;percent;stopwatch;alarm;</source>
+        <translation>时钟;时间;十进制;百分比;秒表;闹钟;</translation>
+    </message>
+    <message>
+        <source>Quendal is a small desktop clock that shows the time as one decimal number, the Reading: the percentage of the day gone by, cut into four coloured digit fields in a thin strip window. At 03:25:46 it reads 14 28 93 518.</source>
+        <translation>Quendal 是一个小巧的桌面时钟，它用一个十进制数（读数）来显示时间：即一天已过去的百分比，分成四个彩色数字栏，显示在一个细长的条形窗口中。在 03:25:46 时，它显示 14 28 93 518。</translation>
+    </message>
+    <message>
+        <source>It has three modes:</source>
+        <translation>它有三种模式：</translation>
+    </message>
+    <message>
+        <source>Clock: the part of the current day gone by, in percent</source>
+        <translation>时钟：当天已过去的部分，以百分比表示</translation>
+    </message>
+    <message>
+        <source>Stopwatch: the time since a start, in the same unit, with hold and restart</source>
+        <translation>秒表：自开始以来的时间，使用相同的单位，可暂停显示和重新开始</translation>
+    </message>
+    <message>
+        <source>Calendar: the part of the current year gone by, in percent</source>
+        <translation>日历：当年已过去的部分，以百分比表示</translation>
+    </message>
+    <message>
+        <source>The clock normally sits in the taskbar, where its entry shows the Reading. Once a run, at 15:00 on weekdays and at 14:00 on Saturdays and Sundays, it brings its window up and rings its bell until the bell is clicked.</source>
+        <translation>时钟通常待在任务栏中，其条目显示读数。每次运行响一次：工作日 15:00，周六和周日 14:00，它会把窗口调到前面并响铃，直到有人单击铃铛。</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>

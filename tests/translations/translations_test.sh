@@ -3,7 +3,8 @@
 # missing word or a number dropped from a sentence:
 #   - lupdate, run over the sources as the build runs it, would not change the file;
 #   - every text has a translation, none unfinished or left empty;
-#   - a translation holds exactly the placeholders of its English (%1, %2, ...).
+#   - a translation holds exactly the placeholders of its English (%1, %2, ...);
+#   - the menu entry and the metadata hold every translation of their words.
 # Usage: translations_test.sh SOURCE_DIR LUPDATE
 set -uo pipefail
 source_dir=$1
@@ -13,6 +14,7 @@ trap 'rm -rf "$work"' EXIT
 status=0
 
 mapfile -t sources < <(find "$source_dir/src" -name '*.cpp' -o -name '*.h' | sort)
+sources+=("$source_dir/tools/menu_entry_translations.py")
 for ts in "$source_dir"/translations/quendal_*.ts; do
     name=$(basename "$ts")
     cp "$ts" "$work/$name"
@@ -45,4 +47,5 @@ for path in sys.argv[1:]:
 print(('FAIL' if failed else 'PASS') + f': {len(sys.argv) - 1} translations checked')
 sys.exit(1 if failed else 0)
 PY
+/usr/bin/python3 "$source_dir/tools/menu_entry_translations.py" --check "$source_dir" || status=1
 exit $status
