@@ -88,7 +88,18 @@ case_high_contrast() {
 # (tests/e2e/helpers/strip_reader.cpp): "window|DESCRIPTION", then "ROLE|NAME|STATES" for
 # each child of the client area. Under the same locale as the program: Wine keeps the
 # user's number format for the whole session, as the last program started found it.
-strip_reader() { env "$@" "$loader" "$QUENDAL_STRIP_READER" 2>/dev/null | tr -d '\r'; }
+# strip_reader [VAR=VALUE...] [count SECONDS]
+strip_reader() {
+    local settings=() arguments=() word
+    for word; do
+        case $word in
+            *=*) settings+=("$word") ;;
+            *) arguments+=("$word") ;;
+        esac
+    done
+    env ${settings[@]+"${settings[@]}"} "$loader" "$QUENDAL_STRIP_READER" \
+        ${arguments[@]+"${arguments[@]}"} 2>/dev/null | tr -d '\r'
+}
 
 case_windows_screen_reader() {
     # The client area's children are the six buttons with their names and states and one
@@ -111,6 +122,14 @@ case_windows_screen_reader() {
     grep -qx "window|The alarm is ringing: click the bell, or press space on it, to silence it" <<<"$heard" &&
         grep -q "^check box|Alarm ringing|checked,pressed" <<<"$heard" &&
         pass "ringing, the window and the bell say so" || fail "ringing, read as: $(tr '\n' '/' <<<"$heard")"
+    close_clock
+    # Running, once a reader has asked: the status bar's new names about once a second.
+    start_clock "@2026-12-08 09:53:00" || return 0
+    strip_reader >/dev/null
+    heard=$(strip_reader count 5)
+    [ "${heard:-0}" -ge 3 ] && [ "$heard" -le 6 ] &&
+        pass "running, $heard name changes told in 5 s" ||
+        fail "running, ${heard:-no} name changes told in 5 s: about one a second wanted"
     close_clock
 }
 

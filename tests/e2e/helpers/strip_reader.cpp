@@ -2,11 +2,14 @@
 // the window's accessibility objects: a first line "window|DESCRIPTION", then a line
 // "ROLE|NAME|STATES" for each child of the client area, roles and states in the words
 // the Linux end-to-end reader prints ("status bar", "checked,pressed"), UTF-8.
+// "strip_reader count SECONDS": how many notices of a changed name the client area sent
+// in that time, as a screen reader's hook hears them.
 // Exit status 1 when there is no such window or it answers nothing.
 #include <oleacc.h>
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -70,9 +73,40 @@ std::string states(long state) {
     return said;
 }
 
+int namesChanged = 0;
+HWND strip = nullptr;
+
+void CALLBACK heard(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD, DWORD) {
+    if (window == strip && object == OBJID_CLIENT) {
+        ++namesChanged;
+    }
+}
+
+int count(HWND window, int seconds) {
+    strip = window;
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE,
+                                               nullptr, heard, process, 0, WINEVENT_OUTOFCONTEXT);
+    if (!hook) {
+        return 1;
+    }
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000;
+    MSG message{};
+    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+        }
+    }
+    UnhookWinEvent(hook);
+    std::printf("%d\n", namesChanged);
+    return 0;
+}
+
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const HWND window = FindWindowW(L"QuendalWindow", nullptr);
     IAccessible* client = nullptr;
@@ -81,6 +115,10 @@ int main() {
                                                      reinterpret_cast<void**>(&client)))) {
         std::fprintf(stderr, "strip_reader: no accessible window\n");
         return 1;
+    }
+    if (argc == 3 && std::string(argv[1]) == "count") {
+        client->Release();
+        return count(window, std::atoi(argv[2]));
     }
     VARIANT self{};
     self.vt = VT_I4;
