@@ -31,10 +31,10 @@ LANGUAGES = {
 
 def messages(path):
     """(context, English, translation or None) for each text of a translation that the
-    program says: not the menu entry's, which Windows takes from elsewhere."""
+    program says: not the menu entry's nor the README's, which are no part of it."""
     for context in tree.parse(path).getroot().iter('context'):
         name = context.findtext('name')
-        if name == 'Entry':
+        if name in ('Entry', 'Readme'):
             continue
         for message in context.iter('message'):
             translation = message.find('translation')

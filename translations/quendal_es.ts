@@ -72,6 +72,77 @@
     </message>
 </context>
 <context>
+    <name>Readme</name>
+    <message>
+        <source>Quendal %1, a decimal desktop clock</source>
+        <translation>Quendal %1, un reloj de escritorio decimal</translation>
+    </message>
+    <message>
+        <source>Quendal tells the time as one number, the Reading: the percentage of the day gone by. At 03:25:46 it reads 14.2893518, shown as four coloured fields: 14 in blue (the whole percent), then the decimals, 28 in red, 93 in yellow and 518 in green. A Reading below 0.1 is shown with its power of ten in the last field: 3 47 22 E-2 is 0.0347222.</source>
+        <translation>Quendal da la hora como un solo número, la lectura: el porcentaje del día transcurrido. A las 03:25:46 marca 14,2893518, mostrado en cuatro campos de colores: 14 en azul (el porcentaje entero), luego los decimales, 28 en rojo, 93 en amarillo y 518 en verde. Una lectura por debajo de 0,1 se muestra con su potencia de diez en el último campo: 3 47 22 E-2 es 0,0347222.</translation>
+    </message>
+    <message>
+        <source>It starts minimised: it lives in the taskbar, where its button&apos;s caption shows the Reading. Where the taskbar shows no captions (Windows 10 and 11 by default), the button&apos;s progress bar shows the part of the day gone by, and a small badge the whole percent. Click the button to see the coloured strip.</source>
+        <translation>Se inicia minimizado: vive en la barra de tareas, donde el título de su botón muestra la lectura. Donde la barra de tareas no muestra títulos (Windows 10 y 11 de forma predeterminada), la barra de progreso del botón muestra la parte del día transcurrida y una pequeña insignia el porcentaje entero. Haga clic en el botón para ver la barra de colores.</translation>
+    </message>
+    <message>
+        <source>The three buttons on the right choose what the Reading measures:</source>
+        <translation>Los tres botones de la derecha eligen qué mide la lectura:</translation>
+    </message>
+    <message>
+        <source>the clock: the percentage of the day gone by;</source>
+        <translation>el reloj: el porcentaje del día transcurrido;</translation>
+    </message>
+    <message>
+        <source>the stopwatch: the time since it was started, in the same unit (100 is a day);</source>
+        <translation>el cronómetro: el tiempo desde que se inició, en la misma unidad (100 es un día);</translation>
+    </message>
+    <message>
+        <source>the calendar: the percentage of the year, every month counted as 30.5 days.</source>
+        <translation>el calendario: el porcentaje del año, contando cada mes como 30,5 días.</translation>
+    </message>
+    <message>
+        <source>With the stopwatch, the light bulb (Go) holds the display while the stopwatch runs on, and the warning triangle (Reset) starts it again from zero; pressed while the display is held, it starts again from zero when the display runs again. The stopwatch never stops, and counts on across midnight.</source>
+        <translation>Con el cronómetro, la bombilla (Go) congela la pantalla mientras el cronómetro sigue corriendo, y el triángulo de advertencia (Reset) lo vuelve a iniciar desde cero; si se pulsa mientras la pantalla está congelada, vuelve a empezar desde cero cuando la pantalla se reanuda. El cronómetro nunca se detiene y sigue contando pasada la medianoche.</translation>
+    </message>
+    <message>
+        <source>The alarm goes off once per run: at 15:00 on weekdays (a Reading of 62.5) and at 14:00 on Saturdays and Sundays (58.33). The window comes up and the bell rings until you click the bell button, or press space on it. Clicking the bell before then disarms the alarm.</source>
+        <translation>La alarma suena una vez por ejecución: a las 15:00 los días laborables (una lectura de 62,5) y a las 14:00 los sábados y domingos (58,33). La ventana aparece y la campana suena hasta que haga clic en el botón de la campana o pulse Espacio sobre él. Hacer clic en la campana antes desactiva la alarma.</translation>
+    </message>
+    <message>
+        <source>While the session is locked or the display is off, the clock shows nothing new and wakes once a second only for the alarm, which comes at its time all the same. While Windows saves energy, it refreshes ten times a second.</source>
+        <translation>Mientras la sesión está bloqueada o la pantalla apagada, el reloj no muestra nada nuevo y solo se despierta una vez por segundo para la alarma, que llega a su hora igualmente. Mientras Windows ahorra energía, se actualiza diez veces por segundo.</translation>
+    </message>
+    <message>
+        <source>Starting it at log-in</source>
+        <translation>Iniciarlo al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>With the installer: msiexec /i quendal-%1-win32.msi STARTATLOGIN=1</source>
+        <translation>Con el instalador: msiexec /i quendal-%1-win32.msi STARTATLOGIN=1</translation>
+    </message>
+    <message>
+        <source>By hand: press Windows+R, type shell:startup and press Enter, and put a shortcut to quendal.exe in the folder that opens.</source>
+        <translation>A mano: pulse Windows+R, escriba shell:startup y pulse Intro, y ponga un acceso directo a quendal.exe en la carpeta que se abre.</translation>
+    </message>
+    <message>
+        <source>Removing it</source>
+        <translation>Quitarlo</translation>
+    </message>
+    <message>
+        <source>Installed: in Settings, Apps (or Control Panel, Programs and Features), choose Quendal and Uninstall. From this zip: delete the folder; Quendal writes nothing anywhere else.</source>
+        <translation>Instalado: en Configuración, Aplicaciones (o Panel de control, Programas y características), elija Quendal y Desinstalar. Desde este zip: borre la carpeta; Quendal no escribe nada en ningún otro sitio.</translation>
+    </message>
+    <message>
+        <source>Windows may warn of an unknown publisher</source>
+        <translation>Windows puede avisar de un editor desconocido</translation>
+    </message>
+    <message>
+        <source>Quendal is not signed with a code-signing certificate, so Windows may say that it protected your PC from an unrecognised app, or name no publisher. That is a statement about the signature, not about the program: Quendal is free software under the MIT licence (LICENSE.txt), built from its public sources. If you trust where you got it from, choose &quot;More info&quot; and &quot;Run anyway&quot;.</source>
+        <translation>Quendal no está firmado con un certificado de firma de código, así que Windows puede decir que protegió su PC de una aplicación no reconocida, o no nombrar ningún editor. Eso se refiere a la firma, no al programa: Quendal es software libre bajo la licencia MIT (LICENSE.txt), compilado a partir de sus fuentes públicas. Si confía en el sitio de donde lo obtuvo, elija «Más información» y «Ejecutar de todas formas».</translation>
+    </message>
+</context>
+<context>
     <name>Strip</name>
     <message>
         <source>Run</source>

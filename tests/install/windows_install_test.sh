@@ -28,6 +28,13 @@ profile=$work/prefix/drive_c/users/$(id -un)
 program="$profile/AppData/Local/Programs/Quendal"
 shortcut="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Quendal.lnk"
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+# The texts beside the program: its licence, and its README in English and in each
+# language of the translations.
+texts=(LICENSE.txt README.txt)
+for ts in "$(dirname "$0")"/../../translations/quendal_*.ts; do
+    language=$(basename "$ts" .ts)
+    texts+=("README.${language#quendal_}.txt")
+done
 reg_query() { "$wine" reg query "$@" 2>/dev/null | tr -d '\r' | grep -v '^reg: ' || true; }
 uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall'
 # The installed programs' entries, as the registry holds them whatever Wine's version
@@ -63,7 +70,7 @@ for msi in "$packages"/quendal-"$version"-win32.msi "$packages"/quendal-"$versio
         status=0
         "$wine" msiexec /qn /i "$msi" $login || status=$?
         [ "$status" -eq 0 ] && pass "installed silently: $what" || fail "msiexec /i: status $status ($what)"
-        for file in quendal.exe LICENSE.txt README.txt; do
+        for file in quendal.exe "${texts[@]}"; do
             [ -f "$program/$file" ] || fail "no $file in the program's folder ($what)"
         done
         [ -f "$program/quendal.exe" ] && pass "the program in the user's local application data ($what)"
@@ -142,11 +149,12 @@ left=$(ours)
 [ -z "$left" ] && pass "nothing of ours left after the replacement's uninstall" || fail "left: $left"
 
 # The zips: the program, its licence and a word on it, the texts in Windows' line endings.
+expected=$(printf '%s\n' quendal.exe "${texts[@]}" | LC_ALL=C sort | tr '\n' ' ')
 for zip in "$packages"/quendal-"$version"-win32.zip "$packages"/quendal-"$version"-win64.zip; do
-    listing=$(unzip -Z1 "$zip" | sed 's|^[^/]*/||' | sort | tr '\n' ' ')
-    [ "$listing" = "LICENSE.txt README.txt quendal.exe " ] &&
+    listing=$(unzip -Z1 "$zip" | sed 's|^[^/]*/||' | LC_ALL=C sort | tr '\n' ' ')
+    [ "$listing" = "$expected" ] &&
         pass "$(basename "$zip") holds $listing" || fail "$(basename "$zip") holds $listing"
-    for text in LICENSE.txt README.txt; do
+    for text in "${texts[@]}"; do
         unzip -p "$zip" "*/$text" | file - | grep -q 'CRLF' &&
             pass "$text in Windows' line endings" || fail "$text not in Windows' line endings"
     done

@@ -14,7 +14,7 @@ trap 'rm -rf "$work"' EXIT
 status=0
 
 mapfile -t sources < <(find "$source_dir/src" -name '*.cpp' -o -name '*.h' | sort)
-sources+=("$source_dir/tools/menu_entry_translations.py")
+sources+=("$source_dir/tools/menu_entry_translations.py" "$source_dir/tools/windows_readme.py")
 for ts in "$source_dir"/translations/quendal_*.ts; do
     name=$(basename "$ts")
     cp "$ts" "$work/$name"
