@@ -13,12 +13,9 @@ import glob
 import os
 import re
 import sys
-import xml.etree.ElementTree as tree
 from xml.sax.saxutils import escape
 
-
-def QT_TRANSLATE_NOOP(context, text):
-    return text
+from translation_files import QT_TRANSLATE_NOOP, language, words
 
 
 # The menu entry's keys and the metadata's elements whose English is translated.
@@ -48,21 +45,11 @@ ENTRY_KEYS = {"Name": None, "GenericName": GENERIC_NAME, "Comment": COMMENT,
 
 def translations(source_dir):
     """{language: {English: translation}} for the context "Entry"."""
-    found = {}
-    for path in sorted(glob.glob(os.path.join(source_dir, "translations", "quendal_*.ts"))):
-        language = re.search(r"quendal_(\w+)\.ts$", path).group(1)
-        words = found.setdefault(language, {})
-        for context in tree.parse(path).getroot().iter("context"):
-            if context.findtext("name") != "Entry":
-                continue
-            for message in context.iter("message"):
-                translation = message.find("translation")
-                if translation is not None and not translation.get("type") and translation.text:
-                    words[message.findtext("source")] = translation.text
-    return found
+    paths = sorted(glob.glob(os.path.join(source_dir, "translations", "quendal_*.ts")))
+    return {language(path): words(path, "Entry") for path in paths}
 
 
-def menu_entry(text, words):
+def menu_entry(text, by_language):
     lines = []
     for line in text.splitlines():
         key = line.split("=", 1)[0]
@@ -73,14 +60,14 @@ def menu_entry(text, words):
             english = line.split("=", 1)[1]
             if ENTRY_KEYS[key] not in (None, english):
                 sys.exit(f"menu entry: {key}={english} is not the text marked here")
-            for language, translated in words.items():
+            for code, translated in by_language.items():
                 said = NAME if key == "Name" else translated.get(english)
                 if said:
-                    lines.append(f"{key}[{language}]={said}")
+                    lines.append(f"{key}[{code}]={said}")
     return "\n".join(lines) + "\n"
 
 
-def metadata(text, words):
+def metadata(text, by_language):
     text = re.sub(r'\n[ \t]*<(summary|p|li) xml:lang="[^"]*">.*?</\1>', "", text, flags=re.S)
     known = {COMMENT, *DESCRIPTION}
 
@@ -89,8 +76,8 @@ def metadata(text, words):
         english = " ".join(body.split())
         if english not in known:
             return match.group(0)
-        added = [f'{indent}<{tag} xml:lang="{language}">{escape(translated[english])}</{tag}>'
-                 for language, translated in words.items() if english in translated]
+        added = [f'{indent}<{tag} xml:lang="{code}">{escape(translated[english])}</{tag}>'
+                 for code, translated in by_language.items() if english in translated]
         return match.group(0) + "".join("\n" + line for line in added)
 
     # Not the release notes, which stay as written.
@@ -102,14 +89,14 @@ def metadata(text, words):
 def main():
     check = "--check" in sys.argv
     source_dir = [argument for argument in sys.argv[1:] if argument != "--check"][0]
-    words = translations(source_dir)
+    by_language = translations(source_dir)
     changed = []
     for name, rewrite in (("org.quendal.Quendal.desktop", menu_entry),
                           ("org.quendal.Quendal.metainfo.xml", metadata)):
         path = os.path.join(source_dir, "assets", name)
         with open(path, encoding="utf-8") as file:
             before = file.read()
-        after = rewrite(before, words)
+        after = rewrite(before, by_language)
         if after != before:
             changed.append(name)
             if not check:

@@ -13,11 +13,8 @@ import os
 import re
 import sys
 import textwrap
-import xml.etree.ElementTree as tree
 
-
-def QT_TRANSLATE_NOOP(context, text):
-    return text
+from translation_files import QT_TRANSLATE_NOOP, language, words
 
 
 # The document, block by block: a title, a paragraph, a list item or a heading.
@@ -76,18 +73,6 @@ DOCUMENT = [
 WIDTH = 88
 
 
-def translations(path):
-    words = {}
-    for context in tree.parse(path).getroot().iter("context"):
-        if context.findtext("name") != "Readme":
-            continue
-        for message in context.iter("message"):
-            translation = message.find("translation")
-            if translation is not None and not translation.get("type") and translation.text:
-                words[message.findtext("source")] = translation.text
-    return words
-
-
 def wrap(text, **layout):
     """Lines of WIDTH at most, never breaking the digit groups ("3 47 22 E-2") apart."""
     joined = re.sub(r"\d+(?: (?:\d+|E-\d+)){2,3}",
@@ -96,11 +81,11 @@ def wrap(text, **layout):
             for line in textwrap.wrap(joined, WIDTH, break_on_hyphens=False, **layout)]
 
 
-def document(words, version):
+def document(translated, version):
     lines = []
     previous = None
     for kind, english in DOCUMENT:
-        text = words.get(english, english).replace("%1", version)
+        text = translated.get(english, english).replace("%1", version)
         if kind == "title":
             lines += [text, "=" * len(text), ""]
         elif kind == "h":
@@ -127,10 +112,9 @@ def main():
     with open(os.path.join(out, "README.txt"), "w", encoding="utf-8", newline="") as file:
         file.write(document({}, version))
     for path in sources:
-        language = re.search(r"quendal_(\w+)\.ts$", path).group(1)
-        name = os.path.join(out, f"README.{language}.txt")
+        name = os.path.join(out, f"README.{language(path)}.txt")
         with open(name, "w", encoding="utf-8-sig", newline="") as file:
-            file.write(document(translations(path), version))
+            file.write(document(words(path, "Readme"), version))
 
 
 if __name__ == "__main__":

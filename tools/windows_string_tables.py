@@ -10,9 +10,9 @@ English table is US English, which Windows falls back to where it has no table f
 user's language: a neutral one would come before the user's own. A text a
 translation lacks is left out of its table: the program says it in English.
 """
-import re
 import sys
-import xml.etree.ElementTree as tree
+
+import translation_files
 
 # Each translation's language, as Windows names it.
 LANGUAGES = {
@@ -30,16 +30,9 @@ LANGUAGES = {
 
 
 def messages(path):
-    """(context, English, translation or None) for each text of a translation that the
-    program says: not the menu entry's nor the README's, which are no part of it."""
-    for context in tree.parse(path).getroot().iter('context'):
-        name = context.findtext('name')
-        if name in ('Entry', 'Readme'):
-            continue
-        for message in context.iter('message'):
-            translation = message.find('translation')
-            done = translation is not None and not translation.get('type') and translation.text
-            yield name, message.findtext('source'), translation.text if done else None
+    """(context, English, translation or None) for each text the program says."""
+    return [message for message in translation_files.messages(path)
+            if message[0] not in translation_files.OUTSIDE_THE_PROGRAM]
 
 
 def rc_string(text):
@@ -61,8 +54,7 @@ def main():
     tables += [f'    {ids[text]}, {rc_string(text[1])}' for text in texts]
     tables.append('END')
     for path in sorted(translations):
-        language = re.search(r'quendal_(\w+)\.ts$', path).group(1)
-        primary, sub = LANGUAGES[language]
+        primary, sub = LANGUAGES[translation_files.language(path)]
         tables += ['', f'LANGUAGE {primary}, {sub}', 'STRINGTABLE', 'BEGIN']
         tables += [f'    {ids[(context, english)]}, {rc_string(translated)}'
                    for context, english, translated in messages(path) if translated]

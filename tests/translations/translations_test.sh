@@ -27,24 +27,21 @@ for ts in "$source_dir"/translations/quendal_*.ts; do
     fi
 done
 
-/usr/bin/python3 - "$source_dir"/translations/quendal_*.ts <<'PY' || status=1
-import re, sys, xml.etree.ElementTree as tree
+/usr/bin/python3 - "$source_dir" "$source_dir"/translations/quendal_*.ts <<'PY' || status=1
+import re, sys
+sys.path.insert(0, sys.argv[1] + '/tools')
+from translation_files import messages
 failed = False
-for path in sys.argv[1:]:
+for path in sys.argv[2:]:
     name = path.rsplit('/', 1)[-1]
-    for context in tree.parse(path).getroot().iter('context'):
-        where = context.findtext('name')
-        for message in context.iter('message'):
-            source = message.findtext('source') or ''
-            translation = message.find('translation')
-            text = translation.text or ''
-            if translation.get('type') or not text.strip():
-                print(f'FAIL {name}: {where}: "{source}" is not translated')
-                failed = True
-            elif sorted(re.findall(r'%\d', source)) != sorted(re.findall(r'%\d', text)):
-                print(f'FAIL {name}: {where}: "{text}" has other placeholders than "{source}"')
-                failed = True
-print(('FAIL' if failed else 'PASS') + f': {len(sys.argv) - 1} translations checked')
+    for where, source, text in messages(path):
+        if not text or not text.strip():
+            print(f'FAIL {name}: {where}: "{source}" is not translated')
+            failed = True
+        elif sorted(re.findall(r'%\d', source)) != sorted(re.findall(r'%\d', text)):
+            print(f'FAIL {name}: {where}: "{text}" has other placeholders than "{source}"')
+            failed = True
+print(('FAIL' if failed else 'PASS') + f': {len(sys.argv) - 2} translations checked')
 sys.exit(1 if failed else 0)
 PY
 /usr/bin/python3 "$source_dir/tools/menu_entry_translations.py" --check "$source_dir" || status=1
